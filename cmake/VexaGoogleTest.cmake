@@ -1,0 +1,34 @@
+# GoogleTest: the installed package natively; for the cross builds, built here from the sources
+# that the distribution's googletest package installs, so nothing is downloaded.
+if(CMAKE_CROSSCOMPILING)
+    set(VEXA_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for cross builds")
+    if(NOT EXISTS ${VEXA_GTEST_SOURCE}/CMakeLists.txt)
+        message(FATAL_ERROR "GoogleTest sources not found in ${VEXA_GTEST_SOURCE} (package googletest)")
+    endif()
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${VEXA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    # The sources define the GTest:: names themselves.
+else()
+    find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# vexa_add_test(NAME target LABELS l... SOURCES s... LIBS l...)
+# One GoogleTest executable; its cases are discovered when the tests run, so cross-built
+# executables are never started while building.
+function(vexa_add_test name)
+    cmake_parse_arguments(T "" "" "LABELS;SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    if(CMAKE_CROSSCOMPILING)
+        list(APPEND T_LABELS windows)
+    endif()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main vexa_warnings)
+    # A list inside PROPERTIES must keep its separators escaped.
+    string(REPLACE ";" "\\;" labels "${T_LABELS}")
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES LABELS "${labels}")
+endfunction()

@@ -1,0 +1,5 @@
+#include "shell/StartupSequence.h"
+
+int main() {
+    return RunProgram();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "runtime/Strings.h"
+
+enum class TMessageBoxIcon { None, Error, Warning, Information, Question };
+
+// A modal message box of the platform with one OK button.
+void ShowPlatformMessageBox(const AnsiString& caption, const AnsiString& text,
+                            TMessageBoxIcon icon);
