@@ -1,0 +1,158 @@
+#include "textcatalog/HandleBabelFish.h"
+
+#include "platform/CodePage.h"
+#include "platform/FontDefaults.h"
+#include "runtime/Exception.h"
+#include "textcatalog/uDefStrings.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+AnsiString ModulePath(const char* name) {
+    return AnsiString("modules/") + name + MODULE_SUFFIX;
+}
+
+void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+// Real modules, loaded and unloaded; each one notes in a file when its code runs.
+class HandleBabelFish : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FillDefStrings();
+        FFolder =
+            fs::temp_directory_path() /
+            ("vexa-modules-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(FFolder);
+        FMarks = FFolder / "marks.txt";
+        SetEnvironment("VEXA_TEST_LOAD_MARK", FMarks.string());
+    }
+    void TearDown() override {
+        SetEnvironment("VEXA_TEST_LOAD_MARK", "");
+        fs::remove_all(FFolder);
+        ClearDefStrings();
+    }
+    std::string Marks() const {
+        std::ifstream in(FMarks);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    WideString Text(IBabelFish& fish, TTextId id) {
+        WideString text;
+        EXPECT_EQ(fish.GetString(id, text), kStatusOk);
+        return text;
+    }
+
+    fs::path FFolder;
+    fs::path FMarks;
+};
+
+TEST_F(HandleBabelFish, CompleteModuleServesItsTextsAndGermanWhereItHasNone) {
+    auto fish = THandleBabelFish::TryLoad(ModulePath("complete"));
+    ASSERT_TRUE(fish);
+    IBabelFish& catalog = *fish;
+    WideString text;
+    ASSERT_EQ(catalog.GetLocale(text), kStatusOk);
+    EXPECT_EQ(text, u"TST");
+    ASSERT_EQ(catalog.GetDescription(text), kStatusOk);
+    EXPECT_EQ(text, u"Testsprache");
+    std::uint8_t charset = 0;
+    ASSERT_EQ(catalog.GetCharset(charset), kStatusOk);
+    EXPECT_EQ(charset, kDefaultCharset);
+    ASSERT_EQ(catalog.GetFontName(text), kStatusOk);
+    EXPECT_EQ(text, DefaultFontFaceName());
+
+    const std::pair<TTextId, const char*> cases[] = {
+        {10030, "D'accord"},        // written into the buffer
+        {10031, "Texte du module"}, // the module's own text
+        {10032, "Hilfe"},           // empty: German
+        {10156, "Fehler"},          // null: German
+        {1000, "Länge über Puffer"},
+        {16000, "seize mille"},
+        {5600, ""}, // neither has a text
+    };
+    for (const auto& [id, expected] : cases) {
+        EXPECT_EQ(Text(catalog, id), Utf8ToWide(expected)) << id;
+    }
+    // A text that fills the whole buffer is read up to the buffer's end, not beyond.
+    EXPECT_EQ(Text(catalog, 9009), WideString(VEXA_LANG_TEXT_MAX_LEN, u'w'));
+}
+
+TEST_F(HandleBabelFish, ModuleStaysLoadedExactlyAsLongAsItsCatalog) {
+    auto fish = THandleBabelFish::TryLoad(ModulePath("complete"));
+    ASSERT_TRUE(fish);
+    EXPECT_EQ(Marks(), "+TST\n");
+    IntfPtr<IBabelFish> second = fish;
+    fish.Reset();
+    EXPECT_EQ(Marks(), "+TST\n");
+    second.Reset();
+    EXPECT_EQ(Marks(), "+TST\n-TST\n");
+}
+
+TEST_F(HandleBabelFish, ModuleWithoutAllEntryPointsIsRejectedAndUnloaded) {
+    EXPECT_FALSE(THandleBabelFish::TryLoad(ModulePath("nodescription")));
+    EXPECT_EQ(Marks(), "+TSN\n-TSN\n");
+    try {
+        THandleBabelFish fish(AnsiToWide(ModulePath("nodescription")));
+        FAIL() << "no error raised";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Invalid VEXA language module!");
+    }
+    EXPECT_EQ(Marks(), "+TSN\n-TSN\n+TSN\n-TSN\n");
+    EXPECT_THROW(THandleBabelFish(u"modules/missing" MODULE_SUFFIX), Exception);
+}
+
+TEST_F(HandleBabelFish, LengthPrefixedCodeIgnoresBytesAfterIt) {
+    auto fish = THandleBabelFish::TryLoad(ModulePath("trailing"));
+    ASSERT_TRUE(fish);
+    WideString code;
+    ASSERT_EQ(static_cast<IBabelFish&>(*fish).GetLocale(code), kStatusOk);
+    EXPECT_EQ(code, u"ABC");
+}
+
+TEST_F(HandleBabelFish, FilesThatAreNoLibraryAreRejectedWithoutRunningAnyCode) {
+    const fs::path text = FFolder / "readme.txt";
+    std::ofstream(text) << "Kein Sprachmodul.\n";
+    const fs::path empty = FFolder / "empty.lng";
+    std::ofstream(empty).flush();
+    // The first part of a real module, as an interrupted copy leaves it.
+    const fs::path truncated = FFolder / ("truncated" MODULE_SUFFIX);
+    {
+        std::ifstream in(ModulePath("complete"), std::ios::binary);
+        std::string head(2048, '\0');
+        in.read(head.data(), static_cast<std::streamsize>(head.size()));
+        std::ofstream(truncated, std::ios::binary) << head;
+    }
+    for (const fs::path& file : {text, empty, truncated, FFolder}) {
+        EXPECT_FALSE(THandleBabelFish::TryLoad(file.string())) << file;
+    }
+    EXPECT_EQ(Marks(), "");
+}
+
+TEST_F(HandleBabelFish, CatalogWithoutModuleAnswersAsGerman) {
+    auto fish = MakeIntf<THandleBabelFish>();
+    EXPECT_FALSE(fish->HasModule());
+    IBabelFish& catalog = *fish;
+    WideString text;
+    ASSERT_EQ(catalog.GetLocale(text), kStatusOk);
+    EXPECT_EQ(text, u"DEU");
+    ASSERT_EQ(catalog.GetDescription(text), kStatusOk);
+    EXPECT_EQ(text, u"Deutsch (Deutschland)");
+    EXPECT_EQ(Text(catalog, 10031), u"Abbrechen");
+}
+
+} // namespace

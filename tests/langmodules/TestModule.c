@@ -1,0 +1,77 @@
+/* A language module for tests; compile definitions choose its code and its behaviour. */
+#include "langmodules/VexaLangModule.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#ifndef MODULE_LOCALE
+#define MODULE_LOCALE "TST"
+#endif
+#ifndef MODULE_DESCRIPTION
+#define MODULE_DESCRIPTION "Testsprache"
+#endif
+
+static void WriteShortString(unsigned char* buffer, const char* text) {
+    size_t length = strlen(text);
+    buffer[0] = (unsigned char)length;
+    memcpy(buffer + 1, text, length);
+#ifdef MODULE_TRAILING_BYTES
+    /* Bytes after the string that a reader must ignore. */
+    memset(buffer + 1 + length, 'X', VEXA_LANG_SHORT_STRING_SIZE - 1 - length);
+#endif
+}
+
+/* Leaves a mark when the module is loaded for execution and when it is unloaded, so that a test
+ * can tell whether any of its code ran and whether it was released. */
+static void Mark(const char* what) {
+    const char* mark = getenv("VEXA_TEST_LOAD_MARK");
+    if (mark) {
+        FILE* file = fopen(mark, "a");
+        if (file) {
+            fprintf(file, "%s%s\n", what, MODULE_LOCALE);
+            fclose(file);
+        }
+    }
+}
+
+__attribute__((constructor)) static void MarkLoaded(void) {
+    Mark("+");
+}
+__attribute__((destructor)) static void MarkUnloaded(void) {
+    Mark("-");
+}
+
+VEXA_LANG_EXPORT void VEXA_LANG_CALL GETLOCALE(unsigned char* Buffer) {
+    WriteShortString(Buffer, MODULE_LOCALE);
+}
+
+#ifndef MODULE_WITHOUT_DESCRIPTION
+VEXA_LANG_EXPORT void VEXA_LANG_CALL GETDESCRIPTION(unsigned char* Buffer) {
+    WriteShortString(Buffer, MODULE_DESCRIPTION);
+}
+#endif
+
+static const char kOwnText[] = "Texte du module";
+
+VEXA_LANG_EXPORT const char* VEXA_LANG_CALL GETSTRING(uint32_t Id, char* Buffer, int32_t MaxLen) {
+    switch (Id) {
+    case 10030: /* written into the buffer */
+        snprintf(Buffer, (size_t)MaxLen + 1, "%s", "D'accord");
+        return Buffer;
+    case 10031: /* a text of the module's own */
+        return kOwnText;
+    case 10032: /* empty: the German text is used */
+        Buffer[0] = '\0';
+        return Buffer;
+    case 10156: /* no text at all */
+        return NULL;
+    case 9009: /* the whole buffer, without a terminating zero */
+        memset(Buffer, 'w', (size_t)MaxLen + 1);
+        return Buffer;
+    case 16000: /* an id the German table lacks */
+        return "seize mille";
+    default:
+        return NULL;
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "langmodules/VexaLangModule.h"
+#include "platform/DynamicLibrary.h"
+#include "textcatalog/uLangBasics.h"
+
+// A catalog backed by a language module. The catalog owns the module: it stays loaded as long as
+// a reference to the catalog exists.
+class THandleBabelFish : public TBabelFish {
+public:
+    // A catalog without module: it answers as the built-in German catalog.
+    THandleBabelFish() = default;
+    // The catalog for the module in FileName; raises "Invalid VEXA language module!" for a file
+    // that is no language module.
+    explicit THandleBabelFish(const WideString& fileName);
+
+    // The catalog for FileName, or null for a file that is no language module. Nothing of a file
+    // that is no library of this machine's kind is loaded for execution.
+    static IntfPtr<THandleBabelFish> TryLoad(const AnsiString& fileName);
+
+    bool HasModule() const { return FModule.Loaded(); }
+
+    using TBabelFish::GetDescription;
+    using TBabelFish::GetLocale;
+    using TBabelFish::GetString;
+    WideString GetString(TTextId id) override;
+    WideString GetDescription() override;
+    WideString GetLocale() override;
+
+private:
+    bool BindEntryPoints();
+
+    TDynamicLibrary FModule;
+    TVexaGetLocale FGetLocale = nullptr;
+    TVexaGetDescription FGetDescription = nullptr;
+    TVexaGetString FGetString = nullptr;
+};
