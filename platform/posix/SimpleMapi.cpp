@@ -1,0 +1,5 @@
+#include "platform/SimpleMapi.h"
+
+const char* MailLibraryName() {
+    return "libmapi32.so";
+}
