@@ -156,3 +156,28 @@ TEST_F(HandleBabelFish, CatalogWithoutModuleAnswersAsGerman) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HandleBabelFish, FrenchSampleModuleTranslatesTheWindowAndLeavesTheRestToGerman) {
+    auto fish = THandleBabelFish::TryLoad("modules/francais.lng");
+    ASSERT_TRUE(fish);
+    IBabelFish& catalog = *fish;
+    WideString text;
+    ASSERT_EQ(catalog.GetLocale(text), kStatusOk);
+    EXPECT_EQ(text, u"FRA");
+    ASSERT_EQ(catalog.GetDescription(text), kStatusOk);
+    EXPECT_EQ(text, Utf8ToWide("Français (France)"));
+    const std::pair<TTextId, const char*> cases[] = {
+        {10031, "Annuler"},
+        {10156, "Erreur"},
+        {11303, "Le courriel n'a pas été envoyé (code d'état %d)."},
+        {10770, "VEXA – Message au support"},
+        {1001, "Länge des Wagenkastens"}, // not translated: German
+    };
+    for (const auto& [id, expected] : cases) {
+        EXPECT_EQ(Text(catalog, id), Utf8ToWide(expected)) << id;
+    }
+}
+
+} // namespace
