@@ -1,0 +1,287 @@
+#include "support/SortListAbstract.h"
+
+#include "runtime/Exception.h"
+
+#include <new>
+
+namespace {
+
+constexpr const char* kNoDuplicates =
+    "TSortedList: No duplicates allowed at AddEntry() for Duplicates=dupError";
+
+TCompareResult Exchanged(TCompareResult result) {
+    switch (result) {
+    case crGreater:
+        return crLess;
+    case crLess:
+        return crGreater;
+    default:
+        return result;
+    }
+}
+
+template <class... Kinds>
+bool HoldsOneOf(const TSortValue& value) {
+    return (std::holds_alternative<Kinds>(value) || ...);
+}
+
+void CheckValueKind(bool fits, const char* listClass, const char* kind) {
+    if (!fits) {
+        throw EListError(AnsiString(listClass) + ": the value of an entry must be " + kind);
+    }
+}
+
+} // namespace
+
+TSortedList::~TSortedList() {
+    Clear();
+}
+
+int TSortedList::AddEntry(const TSortKey& key, const TSortValue& value) {
+    if (Duplicates != dupAccept) {
+        int found = -1;
+        if (FindEntry(key, found)) {
+            if (Duplicates == dupError) {
+                throw EListError(kNoDuplicates);
+            }
+            return -1;
+        }
+    }
+    std::unique_ptr<TSortEntry> entry;
+    try {
+        entry = NewEntry(key, value);
+    } catch (const std::bad_alloc&) {
+        throw EOutOfMemory();
+    }
+    if (!entry) {
+        throw EOutOfMemory();
+    }
+    try {
+        // A fault in the bisection leaves the list unchanged: the new entry is released first.
+        const int index = Sorted ? InsertionIndex(entry->Key) : Count();
+        FEntries.insert(FEntries.begin() + index, std::move(entry));
+        return index;
+    } catch (const std::bad_alloc&) {
+        FreeEntry(entry);
+        throw EOutOfMemory();
+    } catch (...) {
+        FreeEntry(entry);
+        throw;
+    }
+}
+
+TSortValue* TSortedList::FindEntry(const TSortKey& key, int& index) {
+    index = FindIndex(key);
+    return index < 0 ? nullptr : &FEntries[static_cast<std::size_t>(index)]->Value;
+}
+
+const TSortValue* TSortedList::FindEntry(const TSortKey& key, int& index) const {
+    index = FindIndex(key);
+    return index < 0 ? nullptr : &FEntries[static_cast<std::size_t>(index)]->Value;
+}
+
+void TSortedList::Delete(int index) {
+    if (index < 0 || index >= Count()) {
+        ListIndexError(index);
+    }
+    std::unique_ptr<TSortEntry> entry = std::move(FEntries[static_cast<std::size_t>(index)]);
+    FEntries.erase(FEntries.begin() + index);
+    if (entry) {
+        FreeEntry(entry);
+    }
+}
+
+void TSortedList::Clear() {
+    while (Count() > 0) {
+        Delete(Count() - 1);
+    }
+}
+
+TSortKey TSortedList::GetKey(int index, const TSortEntries* source) const {
+    const TSortEntries& entries = source ? *source : FEntries;
+    if (index < 0 || index >= static_cast<int>(entries.size())) {
+        ListIndexError(index);
+    }
+    return entries[static_cast<std::size_t>(index)]->Key;
+}
+
+const TSortValue& TSortedList::GetValue(int index) const {
+    return EntryAt(index).Value;
+}
+
+void TSortedList::SetValue(int index, TSortValue value) {
+    EntryAt(index).Value = std::move(value);
+}
+
+void TSortedList::Assign(const TSortedList& source) {
+    if (&source == this || !IsSameKind(source)) {
+        return;
+    }
+    Clear();
+    Sorted = source.Sorted;
+    Descending = source.Descending;
+    LocaleCompare = source.LocaleCompare;
+    CaseSensitive = source.CaseSensitive;
+    StringSort = source.StringSort;
+    const TSortEntries& entries = source.LockList();
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        AddEntry(GetKey(i, &entries), entries[static_cast<std::size_t>(i)]->Value);
+    }
+}
+
+TCompareResult TSortedList::Compare(const TSortEntry&, const TSortKey&) const {
+    throw EAbstractError();
+}
+
+std::unique_ptr<TSortEntry> TSortedList::NewEntry(const TSortKey& key, const TSortValue& value) {
+    return std::make_unique<TSortEntry>(TSortEntry{key, value});
+}
+
+void TSortedList::FreeEntry(std::unique_ptr<TSortEntry>& entry) {
+    entry.reset();
+}
+
+bool TSortedList::IsSameKind(const TSortedList&) const {
+    return true;
+}
+
+TSortEntry& TSortedList::EntryAt(int index) {
+    if (index < 0 || index >= Count()) {
+        ListIndexError(index);
+    }
+    return *FEntries[static_cast<std::size_t>(index)];
+}
+
+const TSortEntry& TSortedList::EntryAt(int index) const {
+    if (index < 0 || index >= Count()) {
+        ListIndexError(index);
+    }
+    return *FEntries[static_cast<std::size_t>(index)];
+}
+
+TCompareResult TSortedList::CompareChecked(const TSortEntry& entry, const TSortKey& key,
+                                           bool ordered) const {
+    const TCompareResult result = Compare(entry, key);
+    if (result != crGreater && result != crLess && result != crEqual) {
+        Abort();
+    }
+    return ordered && Descending ? Exchanged(result) : result;
+}
+
+int TSortedList::FindIndex(const TSortKey& key) const {
+    const int count = Count();
+    if (!Sorted) {
+        for (int i = 0; i < count; ++i) {
+            if (CompareChecked(*FEntries[static_cast<std::size_t>(i)], key, false) == crEqual) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    // Lower bound: the first of several equal keys.
+    int lo = 0;
+    int hi = count;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (CompareChecked(*FEntries[static_cast<std::size_t>(mid)], key, true) == crLess) {
+            lo = mid + 1;
+        } else {
+            hi = mid;
+        }
+    }
+    if (lo < count &&
+        CompareChecked(*FEntries[static_cast<std::size_t>(lo)], key, false) == crEqual) {
+        return lo;
+    }
+    return -1;
+}
+
+int TSortedList::InsertionIndex(const TSortKey& key) const {
+    // Upper bound: a new entry follows every entry with an equal key.
+    int lo = 0;
+    int hi = Count();
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (CompareChecked(*FEntries[static_cast<std::size_t>(mid)], key, true) == crGreater) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    return lo;
+}
+
+TObject* TSortedObjList::GetObject(int index) const {
+    const auto* object = std::get_if<TObject*>(&GetValue(index));
+    return object ? *object : nullptr;
+}
+
+std::unique_ptr<TSortEntry> TSortedObjList::NewEntry(const TSortKey& key, const TSortValue& value) {
+    CheckValueKind(HoldsOneOf<std::monostate, TObject*>(value), "TSortedObjList", "an object");
+    return TSortedList::NewEntry(key, value);
+}
+
+bool TSortedObjList::IsSameKind(const TSortedList& source) const {
+    return dynamic_cast<const TSortedObjList*>(&source) != nullptr;
+}
+
+AnsiString TSortedStringList::GetString(int index) const {
+    const auto* text = std::get_if<AnsiString>(&GetValue(index));
+    return text ? *text : AnsiString();
+}
+
+bool TSortedStringList::FindString(const TSortKey& key, int& index, AnsiString& text) const {
+    text.clear();
+    const TSortValue* value = FindEntry(key, index);
+    if (!value) {
+        return false;
+    }
+    if (const auto* found = std::get_if<AnsiString>(value)) {
+        text = *found;
+    }
+    return true;
+}
+
+std::unique_ptr<TSortEntry> TSortedStringList::NewEntry(const TSortKey& key,
+                                                        const TSortValue& value) {
+    CheckValueKind(HoldsOneOf<std::monostate, AnsiString>(value), "TSortedStringList", "a string");
+    return TSortedList::NewEntry(key, value);
+}
+
+bool TSortedStringList::IsSameKind(const TSortedList& source) const {
+    return dynamic_cast<const TSortedStringList*>(&source) != nullptr;
+}
+
+IntfPtr<IInterface> TSortedIntfList::GetItem(int index) const {
+    const auto* intf = std::get_if<IntfPtr<IInterface>>(&GetValue(index));
+    return intf ? *intf : IntfPtr<IInterface>();
+}
+
+void TSortedIntfList::SetItem(int index, IntfPtr<IInterface> intf) {
+    // The new reference is taken before the old one goes, so that setting an entry to the
+    // interface it already holds never frees it.
+    EntryAt(index).Value = std::move(intf);
+}
+
+bool TSortedIntfList::FindItem(const TSortKey& key, int& index, IntfPtr<IInterface>& intf) const {
+    intf.Reset();
+    const TSortValue* value = FindEntry(key, index);
+    if (!value) {
+        return false;
+    }
+    if (const auto* found = std::get_if<IntfPtr<IInterface>>(value)) {
+        intf = *found;
+    }
+    return true;
+}
+
+std::unique_ptr<TSortEntry> TSortedIntfList::NewEntry(const TSortKey& key,
+                                                      const TSortValue& value) {
+    CheckValueKind(HoldsOneOf<std::monostate, IntfPtr<IInterface>>(value), "TSortedIntfList",
+                   "an interface");
+    return TSortedList::NewEntry(key, value);
+}
+
+bool TSortedIntfList::IsSameKind(const TSortedList& source) const {
+    return dynamic_cast<const TSortedIntfList*>(&source) != nullptr;
+}

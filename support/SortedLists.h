@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/LocaleCompare.h"
+#include "support/SortListAbstract.h"
+
+// -1, 0 or 1 as S1 sorts before, equal to or after S2 in Locale, compared whole (Length -1) or
+// over their first Length characters, with or without regard to case, with hyphen and
+// apostrophe sorting like other symbols (StringSort) or weighing only between otherwise equal
+// strings.
+int CompareStringsLocale(std::u16string_view s1, std::u16string_view s2, TLocaleId locale,
+                         int length, bool caseSensitive, bool stringSort);
+
+// String keys, each the entry's own copy, object values never owned.
+class TStringSortedObjList : public TSortedObjList {
+public:
+    // -1 compares whole keys; n >= 0 compares only the first n characters of each.
+    int KeyLength = -1;
+
+    int Add(std::string_view key, TObject* object);
+    // True and the entry's object when Key is found; false and null otherwise.
+    bool Find(std::string_view key, int& index, TObject*& object) const;
+    AnsiString GetKeyString(int index) const;
+
+    void Assign(const TSortedList& source) override;
+    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
+
+protected:
+    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    bool IsSameKind(const TSortedList& source) const override;
+};
+
+// String keys, each the entry's own copy, interface values with one reference per entry.
+class TStringSortedIntfList : public TSortedIntfList {
+public:
+    // -1 compares whole keys; n >= 0 compares only the first n characters of each.
+    int KeyLength = -1;
+
+    void Add(std::string_view key, IntfPtr<IInterface> intf);
+    // True and the value when Key is found; false and null otherwise.
+    bool Find(std::string_view key, int& index, IntfPtr<IInterface>& intf) const;
+    // The same, asked for interface I of the value; null when the value does not offer it.
+    template <class I>
+    bool Find(std::string_view key, int& index, IntfPtr<I>& intf) const {
+        IntfPtr<IInterface> found;
+        const bool result = Find(key, index, found);
+        intf = Supports<I>(found);
+        return result;
+    }
+    AnsiString GetKeyString(int index) const;
+
+    void Assign(const TSortedList& source) override;
+    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
+
+protected:
+    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    bool IsSameKind(const TSortedList& source) const override;
+};
+
+// Signed 32-bit keys, string values, each the entry's own copy.
+class TLongSortedStringList : public TSortedStringList {
+public:
+    void Add(std::int32_t key, std::string_view text);
+    // True and the entry's string when Key is found; false and an empty string otherwise.
+    bool Find(std::int32_t key, int& index, AnsiString& text) const;
+    std::int32_t GetKeyInteger(int index) const;
+
+    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
+
+protected:
+    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    bool IsSameKind(const TSortedList& source) const override;
+};
+
+// Frees the object of every entry, first to last, an object held by several entries once, and
+// then clears the list. Nothing for a null list.
+void FreeObjectsAndClear(TSortedObjList* list);
+// Releases the interface of every entry, first to last, then clears the list. Nothing for a
+// null list.
+void ReleaseInterfacesAndClear(TSortedIntfList* list);
+// Empties any sorted list with what it holds: the objects of an object list are freed, the
+// interfaces of an interface list released, the entries of any other list cleared.
+void ClearSortedList(TSortedList* list);
