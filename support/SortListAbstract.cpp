@@ -38,7 +38,11 @@ TSortedList::~TSortedList() {
 }
 
 int TSortedList::AddEntry(const TSortKey& key, const TSortValue& value) {
-    if (Duplicates != dupAccept) {
+    // A table filled in key order appends: a key that sorts after the last entry is not present
+    // and belongs at the end, which spares both bisections.
+    const bool appends =
+        Sorted && Count() > 0 && CompareChecked(*FEntries.back(), key, true) == crLess;
+    if (!appends && Duplicates != dupAccept) {
         int found = -1;
         if (FindEntry(key, found)) {
             if (Duplicates == dupError) {
@@ -58,7 +62,7 @@ int TSortedList::AddEntry(const TSortKey& key, const TSortValue& value) {
     }
     try {
         // A fault in the bisection leaves the list unchanged: the new entry is released first.
-        const int index = Sorted ? InsertionIndex(entry->Key) : Count();
+        const int index = Sorted && !appends ? InsertionIndex(entry->Key) : Count();
         FEntries.insert(FEntries.begin() + index, std::move(entry));
         return index;
     } catch (const std::bad_alloc&) {

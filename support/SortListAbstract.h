@@ -5,6 +5,7 @@
 #include "runtime/Object.h"
 #include "runtime/Strings.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <variant>
@@ -65,6 +66,10 @@ public:
     // Deletes the entries last first.
     void Clear();
     int Count() const { return static_cast<int>(FEntries.size()); }
+    // Room for Capacity entries, so that a table filled in one go grows only once.
+    void SetCapacity(int capacity) {
+        FEntries.reserve(static_cast<std::size_t>(std::max(capacity, 0)));
+    }
 
     // The key of the entry at Index of Source, or of this list when Source is null.
     TSortKey GetKey(int index, const TSortEntries* source = nullptr) const;

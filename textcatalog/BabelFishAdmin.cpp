@@ -1,12 +1,44 @@
 #include "textcatalog/BabelFishAdmin.h"
 
 #include "platform/CodePage.h"
+#include "platform/Directory.h"
 #include "platform/FontDefaults.h"
+#include "textcatalog/HandleBabelFish.h"
+#include "textcatalog/StaticBabelFish.h"
 #include "ui/Font.h"
 
-TBabelFishAdmin::TBabelFishAdmin() : Current(MakeIntf<TDefaultBabelFish>()) {}
+#include <algorithm>
 
-TBabelFishAdmin::~TBabelFishAdmin() = default;
+namespace {
+
+constexpr std::string_view kNoModuleExtensions[] = {".exe", ".xml", ".dll", ".dcu", ".chm", ".ini"};
+
+AnsiString LowerExtension(const AnsiString& name) {
+    const auto dot = name.rfind('.');
+    return dot == AnsiString::npos ? AnsiString() : LowerCase(std::string_view(name).substr(dot));
+}
+
+WideString LocaleOf(IBabelFish& catalog) {
+    WideString locale;
+    CheckStatus(catalog.GetLocale(locale));
+    return locale;
+}
+
+} // namespace
+
+std::span<const std::string_view> NoModuleExtensions() {
+    return kNoModuleExtensions;
+}
+
+TBabelFishAdmin::TBabelFishAdmin()
+    : Current(MakeIntf<TDefaultBabelFish>()), FCatalogs(std::make_unique<TStringSortedIntfList>()) {
+}
+
+TBabelFishAdmin::~TBabelFishAdmin() {
+    FCatalogs.reset();
+    Current.Reset();
+    FListeners.clear();
+}
 
 WideString TBabelFishAdmin::GetString(TTextId id) {
     if (!Current) {
@@ -36,12 +68,7 @@ WideString TBabelFishAdmin::GetFontName() {
 }
 
 WideString TBabelFishAdmin::GetLocale() {
-    if (!Current) {
-        return u"DEU";
-    }
-    WideString locale;
-    CheckStatus(Current->GetLocale(locale));
-    return locale;
+    return Current ? LocaleOf(*Current) : u"DEU";
 }
 
 void TBabelFishAdmin::AdaptFont(TFont* font) {
@@ -55,4 +82,103 @@ void TBabelFishAdmin::AdaptFont(TFont* font) {
     }
     font->Charset = charset;
     font->Name = name;
+}
+
+void TBabelFishAdmin::ScanModules(const AnsiString& programFolder) {
+    ReleaseInterfacesAndClear(FCatalogs.get());
+    ScanFolder(programFolder);
+    int index = -1;
+    IntfPtr<IInterface> found;
+    if (!FCatalogs->Find("DEU", index, found)) {
+        FCatalogs->Add("DEU", MakeIntf<TDefaultBabelFish>());
+    }
+}
+
+void TBabelFishAdmin::ScanFolder(const AnsiString& folder) {
+    const char delimiter = PathDelimiter();
+    const AnsiString prefix =
+        folder.empty() || folder.back() == delimiter ? folder : folder + delimiter;
+    EnumerateFolder(folder, [&](const TFolderEntry& entry) {
+        const AnsiString path = prefix + entry.Name;
+        if (entry.IsFolder) {
+            ScanFolder(path);
+            return;
+        }
+        const AnsiString extension = LowerExtension(entry.Name);
+        if (std::find(std::begin(kNoModuleExtensions), std::end(kNoModuleExtensions), extension) !=
+            std::end(kNoModuleExtensions)) {
+            return;
+        }
+        if (auto catalog = THandleBabelFish::TryLoad(path)) {
+            RegisterCatalog(catalog);
+        }
+    });
+}
+
+void TBabelFishAdmin::RegisterCatalog(const IntfPtr<IBabelFish>& catalog) {
+    const AnsiString code = WideToAnsi(LocaleOf(*catalog));
+    int index = -1;
+    IntfPtr<IInterface> found;
+    if (!FCatalogs->Find(code, index, found)) {
+        FCatalogs->Add(code, catalog);
+    }
+}
+
+bool TBabelFishAdmin::MatchesLocale(const IntfPtr<IBabelFish>& catalog, std::u16string_view code) {
+    return catalog && SameText(LocaleOf(*catalog), code);
+}
+
+void TBabelFishAdmin::SelectLanguage(std::string_view code) {
+    const WideString wideCode = AnsiToWide(code);
+    if (!SameText(GetLocale(), wideCode)) {
+        for (int i = 0; i < FCatalogs->Count(); ++i) {
+            const auto catalog = Supports<IBabelFish>(FCatalogs->GetItem(i));
+            if (MatchesLocale(catalog, wideCode)) {
+                SetCurrent(catalog);
+                return;
+            }
+        }
+    }
+    const IntfPtr<IBabelFish> english = MakeIntf<TBabelFishEN>();
+    if (MatchesLocale(english, wideCode)) {
+        SetCurrent(english);
+        return;
+    }
+    const IntfPtr<IBabelFish> german = MakeIntf<TDefaultBabelFish>();
+    if (MatchesLocale(german, wideCode)) {
+        SetCurrent(german);
+        return;
+    }
+    if (!Current) {
+        Current = german;
+    }
+}
+
+void TBabelFishAdmin::SetCurrent(const IntfPtr<IBabelFish>& catalog) {
+    if (!catalog) {
+        return;
+    }
+    if (Current && SameText(LocaleOf(*catalog), LocaleOf(*Current))) {
+        return;
+    }
+    Current = catalog;
+    NotifyLanguageChange();
+}
+
+void TBabelFishAdmin::AddListener(IntfPtr<IInterface> listener) {
+    FListeners.push_back(std::move(listener));
+}
+
+void TBabelFishAdmin::NotifyLanguageChange() {
+    const std::size_t count = FListeners.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (const auto update = Supports<ILangUpdate>(FListeners[i])) {
+            CheckStatus(update->UpdateLanguage());
+        }
+    }
+}
+
+void ScanLanguageModules(const AnsiString& programFolder) {
+    CreateBabelFishAdmin();
+    BabelFishAdmin()->ScanModules(programFolder);
 }
