@@ -15,12 +15,17 @@ else()
 endif()
 include(GoogleTest)
 
-# vexa_add_test(NAME target LABELS l... SOURCES s... LIBS l...)
+# vexa_add_test(NAME target LABELS l... SOURCES s... LIBS l... [BACKEND b])
 # One GoogleTest executable; its cases are discovered when the tests run, so cross-built
-# executables are never started while building.
+# executables are never started while building. Every test program links one window-system
+# backend, the headless one unless BACKEND names another, as the window library needs one.
 function(vexa_add_test name)
-    cmake_parse_arguments(T "" "" "LABELS;SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "BACKEND" "LABELS;SOURCES;LIBS" ${ARGN})
+    if(NOT T_BACKEND)
+        set(T_BACKEND headless)
+    endif()
     add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE vexa_ui_${T_BACKEND})
     if(CMAKE_CROSSCOMPILING)
         list(APPEND T_LABELS windows)
     endif()

@@ -1,17 +1,39 @@
 #include "ui/Application.h"
 
+#include "platform/StartupInfo.h"
 #include "runtime/Exception.h"
 #include "ui/MessageBox.h"
 #include "ui/backend/MessageLoop.h"
+#include "ui/backend/Services.h"
 
 void TApplication::Initialize() {
+    InitializeBackend();
     FInitialized = true;
 }
 
+bool TApplication::HelpContext(int context) {
+    return OnHelp && OnHelp(context);
+}
+
+TWindowHandle TApplication::Handle() const {
+    return FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : 0;
+}
+
 void TApplication::Run() {
-    if (!HasMainForm || !HasMainForm()) {
+    if (!FMainForm) {
         return;
     }
+    switch (StartupShowCommand()) {
+    case kShowMaximized:
+        FMainForm->SetWindowState(TWindowState::Maximized);
+        break;
+    case kShowMinNoActive:
+        FMainForm->SetWindowState(TWindowState::Minimized);
+        break;
+    default:
+        break;
+    }
+    FMainForm->Show();
     RunMessageLoop(*this);
 }
 
@@ -34,6 +56,12 @@ void TApplication::Dispatch(const std::function<void()>& handler) {
         handler();
     } catch (const std::exception& failure) {
         ShowException(failure);
+    }
+}
+
+void TApplication::Notification(TComponent& component, TOperation operation) {
+    if (operation == TOperation::Remove && &component == FMainForm) {
+        FMainForm = nullptr;
     }
 }
 

@@ -2,13 +2,9 @@
 
 #include "platform/FontDefaults.h"
 #include "runtime/Strings.h"
+#include "ui/Colors.h"
 
 #include <cstdint>
-
-using TColor = std::int32_t;
-
-// System colours are named by their index with the top byte set, resolved by the backend.
-inline constexpr TColor clWindowText = static_cast<TColor>(0xFF000008u);
 
 // A font as a control designs it: face, character set, size in points and colour.
 struct TFont {
@@ -16,6 +12,9 @@ struct TFont {
     std::uint8_t Charset = kDefaultCharset;
     int Size = 8;
     TColor Color = clWindowText;
+
+    // The height of the font's cell in pixels at 96 dots per inch: 8 points are 11 pixels.
+    int PixelHeight() const { return (Size * 96 + 36) / 72; }
 
     friend bool operator==(const TFont&, const TFont&) = default;
 };

@@ -76,9 +76,7 @@ TEST(ApplicationObject, SilentAbortIsNotShownAndTheLoopGoesOn) {
     HeadlessMessageBoxes().clear();
     TApplication application;
     bool ranAfter = false;
-    application.HasMainForm = [] {
-        return true;
-    };
+    application.CreateForm<TForm>();
     PostHeadlessEvent([] { Abort(); });
     PostHeadlessEvent([] { throw Exception("second"); });
     PostHeadlessEvent([&] { ranAfter = true; });
