@@ -11,6 +11,8 @@
 
 namespace {
 
+std::function<void(TBabelFishAdmin&)> gCatalogsScanned;
+
 constexpr std::string_view kNoModuleExtensions[] = {".exe", ".xml", ".dll", ".dcu", ".chm", ".ini"};
 
 AnsiString LowerExtension(const AnsiString& name) {
@@ -25,6 +27,10 @@ WideString LocaleOf(IBabelFish& catalog) {
 }
 
 } // namespace
+
+void SetCatalogsScannedHandler(std::function<void(TBabelFishAdmin&)> handler) {
+    gCatalogsScanned = std::move(handler);
+}
 
 std::span<const std::string_view> NoModuleExtensions() {
     return kNoModuleExtensions;
@@ -91,6 +97,9 @@ void TBabelFishAdmin::ScanModules(const AnsiString& programFolder) {
     IntfPtr<IInterface> found;
     if (!FCatalogs->Find("DEU", index, found)) {
         FCatalogs->Add("DEU", MakeIntf<TDefaultBabelFish>());
+    }
+    if (gCatalogsScanned) {
+        gCatalogsScanned(*this);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "support/SortedLists.h"
 #include "textcatalog/uLangBasics.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -31,7 +32,8 @@ public:
     void AdaptFont(TFont* font);
 
     // Rebuilds Catalogs from the language modules in ProgramFolder and every folder below it,
-    // then registers the built-in German catalog under "DEU" unless a module took that code.
+    // registers the built-in German catalog under "DEU" unless a module took that code, and then
+    // runs the catalogs-scanned handler.
     void ScanModules(const AnsiString& programFolder);
     // Makes the catalog for Code current: a module's first, then the built-in English and
     // German catalogs. The current code, or one that nothing provides, changes nothing.
@@ -53,6 +55,11 @@ private:
     std::unique_ptr<TStringSortedIntfList> FCatalogs;
     std::vector<IntfPtr<IInterface>> FListeners;
 };
+
+// Run at the end of every ScanModules, once Catalogs is complete. The data dictionary installs
+// itself here so that each scan extends it, without the text catalog depending on it; an empty
+// handler removes it.
+void SetCatalogsScannedHandler(std::function<void(TBabelFishAdmin&)> handler);
 
 // Extensions of files that are never tried as language modules, in lower case.
 std::span<const std::string_view> NoModuleExtensions();

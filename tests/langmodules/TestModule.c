@@ -71,6 +71,15 @@ VEXA_LANG_EXPORT const char* VEXA_LANG_CALL GETSTRING(uint32_t Id, char* Buffer,
         return Buffer;
     case 16000: /* an id the German table lacks */
         return "seize mille";
+#ifdef MODULE_DICTIONARY_TEXTS
+    /* texts of data dictionary items; the rest falls back to German */
+    case 1000:
+        return "Length over buffers";
+    case 3001:
+        return "metre";
+    case 3512:
+        return "1.5 kV DC";
+#endif
     default:
         return NULL;
     }

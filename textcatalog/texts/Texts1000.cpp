@@ -86,7 +86,7 @@ constexpr BuiltinTextRow kRows[] = {
     {1251, "Spurkranzhöhe", "Flange height"},
 
     // Tilting
-    {1300, "Überhöhungsfehlbetrag bei Neigebeginn", "Cant deficiency at which tilting starts"},
+    {1300, "Seitlicher Versatz des Neigezentrums", "Lateral offset of the tilting centre"},
     {1301, "Nummer des Neigezustands", "Number of the tilting state"},
     {1302, "Neigewinkel des Wagenkastens", "Tilt angle of the car body"},
     {1303, "Überhöhungsfehlbetrag des Neigezustands", "Cant deficiency of the tilting state"},

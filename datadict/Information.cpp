@@ -1,0 +1,173 @@
+#include "datadict/Information.h"
+
+#include "datadict/InformationList.h"
+#include "platform/CodePage.h"
+#include "runtime/Exception.h"
+#include "runtime/Status.h"
+#include "textcatalog/uLangBasics.h"
+
+#include <charconv>
+#include <limits>
+#include <string>
+
+namespace {
+
+AnsiString ItemText(const TInformationListEntry* entry, TTextId id) {
+    return WideToAnsi(GetItemText(entry, id));
+}
+
+// The id that a choice entry names; 0 when it is not a number or no valid id.
+TTextId ChoiceTextId(const AnsiString& text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || value < 0 ||
+        value > std::numeric_limits<TTextId>::max()) {
+        return 0;
+    }
+    return static_cast<TTextId>(value);
+}
+
+} // namespace
+
+WideString GetItemText(const TInformationListEntry* entry, TTextId id) {
+    if (!entry || !entry->BabelFish) {
+        return AnsiToWide(GetDefString(id));
+    }
+    WideString text;
+    CheckStatus(entry->BabelFish->GetString(id, text));
+    return text;
+}
+
+TInformationItem::TInformationItem(TInformationListEntry* entry) : Entry(entry) {
+    if (entry) {
+        Index = entry->ItemCount++;
+    }
+}
+
+void TInformationItem::ResolveTexts() {
+    Symbol = ItemText(Entry, SymbolId);
+    Caption = ItemText(Entry, CaptionId);
+    UnitText = ItemText(Entry, UnitId);
+    if (ValueKind == vkChoice && ChoiceIds) {
+        auto texts = std::make_unique<TStringList>();
+        texts->SetCapacity(ChoiceIds->Count());
+        for (int i = 0; i < ChoiceIds->Count(); ++i) {
+            texts->Add(ItemText(Entry, ChoiceTextId(ChoiceIds->Strings(i))));
+        }
+        ChoiceTexts = std::move(texts);
+    }
+}
+
+TInformation::TInformation(TInformationListEntry* entry) : FEntry(entry) {}
+
+TInformation::~TInformation() {
+    Clear();
+}
+
+HResult TInformation::QueryInterface(const TGUID& iid, void** object) noexcept {
+    if (object && iid == IBabelFish::IID) {
+        *object = nullptr;
+        if (!FEntry || !FEntry->BabelFish) {
+            return kStatusNoInterface;
+        }
+        return FEntry->BabelFish->QueryInterface(iid, object);
+    }
+    return TNonRefCountedObject::QueryInterface(iid, object);
+}
+
+bool TInformation::Contains(std::string_view name) const {
+    int index = -1;
+    TObject* found = nullptr;
+    return FItemsByName.Find(name, index, found);
+}
+
+void TInformation::RegisterItem(const TItemRegistration& registration) {
+    if (Contains(registration.Name)) {
+        return;
+    }
+    auto item = std::make_unique<TInformationItem>(FEntry);
+    item->Name = registration.Name;
+    item->SymbolId = registration.SymbolId;
+    item->CaptionId = registration.CaptionId;
+    item->HintId = registration.HintId;
+    item->UnitId = registration.UnitId;
+    item->StorageName = registration.StorageName;
+    item->Group = registration.Group;
+    item->Flags = registration.Flags;
+    item->ValueKind = registration.ValueKind;
+    item->Decimals = registration.Decimals;
+    item->HasLimits = registration.HasLimits;
+    item->MinValue = registration.MinValue;
+    item->MaxValue = registration.MaxValue;
+    item->DefaultValue = ToInformationValue(registration.DefaultValue);
+    item->TopicId = registration.TopicId;
+    if (registration.ValueKind == vkChoice) {
+        item->ChoiceIds = std::make_unique<TStringList>();
+        item->ChoiceIds->SetCapacity(static_cast<int>(registration.ChoiceIds.size()));
+        for (const TTextId id : registration.ChoiceIds) {
+            item->ChoiceIds->Add(std::to_string(id));
+        }
+    }
+    item->HasChoices = item->ChoiceIds && item->ChoiceIds->Count() > 0;
+    item->ResolveTexts();
+    InsertItem(registration.Name, std::move(item));
+}
+
+bool TInformation::InsertItem(std::string_view name, std::unique_ptr<TInformationItem> item) {
+    if (!item || FItemsByName.Add(name, item.get()) < 0) {
+        return false;
+    }
+    TInformationItem* held = item.release();
+    FItems.AddObject(name, held);
+    return true;
+}
+
+void TInformation::CopyItemsFrom(const TInformation& source) {
+    Clear();
+    FItemsByName.SetCapacity(source.Count());
+    FItems.SetCapacity(source.Count());
+    for (int i = 0; i < source.Count(); ++i) {
+        const TInformationItem& from = source.Item(i);
+        if (Contains(from.Name)) {
+            continue;
+        }
+        auto item = std::make_unique<TInformationItem>(FEntry);
+        item->Name = from.Name;
+        item->SymbolId = from.SymbolId;
+        item->CaptionId = from.CaptionId;
+        item->HintId = from.HintId;
+        item->UnitId = from.UnitId;
+        item->StorageName = from.StorageName;
+        item->Group = from.Group;
+        item->Flags = from.Flags;
+        item->ValueKind = from.ValueKind;
+        item->Decimals = from.Decimals;
+        item->HasLimits = from.HasLimits;
+        item->MinValue = from.MinValue;
+        item->MaxValue = from.MaxValue;
+        item->DefaultValue = from.DefaultValue;
+        item->TopicId = from.TopicId;
+        item->HasChoices = from.HasChoices;
+        if (from.ChoiceIds) {
+            item->ChoiceIds = std::make_unique<TStringList>(*from.ChoiceIds);
+        }
+        item->ResolveTexts();
+        InsertItem(from.Name, std::move(item));
+    }
+}
+
+void TInformation::Clear() {
+    FItems.Clear();
+    ClearSortedList(&FItemsByName);
+}
+
+TInformationItem* TInformation::FindItem(std::string_view name) const {
+    int index = -1;
+    TObject* found = nullptr;
+    return FItemsByName.Find(name, index, found) ? static_cast<TInformationItem*>(found) : nullptr;
+}
+
+TInformationItem& TInformation::Item(int index) const {
+    return *static_cast<TInformationItem*>(FItems.Objects(index));
+}
