@@ -1,5 +1,6 @@
 #include "shell/StartupSequence.h"
 
+#include "datadict/InformationList.h"
 #include "textcatalog/uDefStrings.h"
 #include "textcatalog/uLangBasics.h"
 #include "ui/Application.h"
@@ -10,6 +11,9 @@ namespace {
 
 void BringUpBuiltinTexts() {
     FillDefStrings();
+}
+void BringUpDataDictionary() {
+    CreateInformationList();
 }
 void BringUpLanguageAdministration() {
     CreateBabelFishAdmin();
@@ -28,12 +32,16 @@ void RunMessageLoop() {
 void ReleaseLanguageAdministration() {
     FreeBabelFishAdmin();
 }
+void ReleaseDataDictionary() {
+    FreeInformationList();
+}
 void ReleaseBuiltinTexts() {
     ClearDefStrings();
 }
 
 constexpr TSequenceStep kStartup[] = {
     {"built-in texts", BringUpBuiltinTexts},
+    {"data dictionary", BringUpDataDictionary},
     {"language administration", BringUpLanguageAdministration},
     {"application object", BringUpApplicationObject},
     {"application title", SetApplicationTitle},
@@ -42,6 +50,7 @@ constexpr TSequenceStep kStartup[] = {
 
 constexpr TSequenceStep kShutdown[] = {
     {"language administration", ReleaseLanguageAdministration},
+    {"data dictionary", ReleaseDataDictionary},
     {"built-in texts", ReleaseBuiltinTexts},
 };
 
