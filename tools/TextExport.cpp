@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-namespace {
-
 std::string EscapeTableField(const char* text) {
     if (!text) {
         return "\\N";
@@ -30,6 +28,8 @@ std::string EscapeTableField(const char* text) {
     }
     return out;
 }
+
+namespace {
 
 std::string PoQuoted(std::string_view text) {
     std::string out = "\"";

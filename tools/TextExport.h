@@ -4,8 +4,13 @@
 
 #include <ostream>
 #include <span>
+#include <string>
 
 // Writes the built-in tables for translators and checks, texts in UTF-8.
+
+// A text as one field of a tab-separated line: CR, LF, tab and backslash as \r, \n, \t and \\,
+// a missing text (null) as \N.
+std::string EscapeTableField(const char* text);
 
 // Tab-separated: a header line "id de en", one line per id; CR, LF, tab and backslash written as
 // \r, \n, \t and \\, a text that a table lacks as \N.
