@@ -9,7 +9,7 @@
 // The process environment, in narrow strings of the ANSI code page. Names are compared as the
 // platform compares them (Windows: without regard to case).
 std::optional<AnsiString> ReadEnvironmentVariable(std::string_view name);
-// Sets Name to Value, or removes it when Value is empty (nullopt).
+// Sets Name to Value (which may be empty), or removes Name when Value is nullopt.
 void WriteEnvironmentVariable(std::string_view name, const std::optional<AnsiString>& value);
 
 // ExpandEnvironmentStrings: each "%NAME%" of a defined variable is replaced by its value; a

@@ -2,6 +2,8 @@
 
 #include "runtime/Exception.h"
 
+#include <algorithm>
+#include <functional>
 #include <new>
 
 namespace {
@@ -63,7 +65,17 @@ int TSortedList::AddEntry(const TSortKey& key, const TSortValue& value) {
     try {
         // A fault in the bisection leaves the list unchanged: the new entry is released first.
         const int index = Sorted && !appends ? InsertionIndex(entry->Key) : Count();
-        FEntries.insert(FEntries.begin() + index, std::move(entry));
+        if (FIntegerKeyIndex) {
+            FIntegerKeys.insert(FIntegerKeys.begin() + index, *IntegerKeyOf(entry->Key));
+        }
+        try {
+            FEntries.insert(FEntries.begin() + index, std::move(entry));
+        } catch (...) {
+            if (FIntegerKeyIndex) {
+                FIntegerKeys.erase(FIntegerKeys.begin() + index);
+            }
+            throw;
+        }
         return index;
     } catch (const std::bad_alloc&) {
         FreeEntry(entry);
@@ -90,6 +102,9 @@ void TSortedList::Delete(int index) {
     }
     std::unique_ptr<TSortEntry> entry = std::move(FEntries[static_cast<std::size_t>(index)]);
     FEntries.erase(FEntries.begin() + index);
+    if (FIntegerKeyIndex) {
+        FIntegerKeys.erase(FIntegerKeys.begin() + index);
+    }
     if (entry) {
         FreeEntry(entry);
     }
@@ -163,6 +178,18 @@ const TSortEntry& TSortedList::EntryAt(int index) const {
     return *FEntries[static_cast<std::size_t>(index)];
 }
 
+void TSortedList::UseIntegerKeyIndex() {
+    FIntegerKeyIndex = true;
+    FIntegerKeys.clear();
+    for (const auto& entry : FEntries) {
+        FIntegerKeys.push_back(*IntegerKeyOf(entry->Key));
+    }
+}
+
+const std::int32_t* TSortedList::IntegerKeyOf(const TSortKey& key) const {
+    return FIntegerKeyIndex ? std::get_if<std::int32_t>(&key) : nullptr;
+}
+
 TCompareResult TSortedList::CompareChecked(const TSortEntry& entry, const TSortKey& key,
                                            bool ordered) const {
     const TCompareResult result = Compare(entry, key);
@@ -173,6 +200,9 @@ TCompareResult TSortedList::CompareChecked(const TSortEntry& entry, const TSortK
 }
 
 int TSortedList::FindIndex(const TSortKey& key) const {
+    if (const std::int32_t* integer = IntegerKeyOf(key)) {
+        return FindIntegerIndex(*integer);
+    }
     const int count = Count();
     if (!Sorted) {
         for (int i = 0; i < count; ++i) {
@@ -201,6 +231,9 @@ int TSortedList::FindIndex(const TSortKey& key) const {
 }
 
 int TSortedList::InsertionIndex(const TSortKey& key) const {
+    if (const std::int32_t* integer = IntegerKeyOf(key)) {
+        return IntegerInsertionIndex(*integer);
+    }
     // Upper bound: a new entry follows every entry with an equal key.
     int lo = 0;
     int hi = Count();
@@ -288,4 +321,59 @@ std::unique_ptr<TSortEntry> TSortedIntfList::NewEntry(const TSortKey& key,
 
 bool TSortedIntfList::IsSameKind(const TSortedList& source) const {
     return dynamic_cast<const TSortedIntfList*>(&source) != nullptr;
+}
+
+// The bisections of FindIndex and InsertionIndex over the integer keys: the same probes, each
+// step choosing its half by masks instead of a branch that random keys would mispredict.
+namespace {
+
+// Lo and Hi after one probe: Lo moves past Mid when Past holds, Hi comes down to Mid otherwise.
+inline void Narrow(bool past, int mid, int& lo, int& hi) {
+    const int mask = -static_cast<int>(past);
+    lo = (mask & (mid + 1)) | (~mask & lo);
+    hi = (mask & hi) | (~mask & mid);
+}
+
+// The first index whose key is not ordered before Key (Before: the order's "less").
+template <class Before>
+int LowerBound(const std::int32_t* keys, int count, std::int32_t key, Before before) {
+    int lo = 0;
+    int hi = count;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        Narrow(before(keys[mid], key), mid, lo, hi);
+    }
+    return lo;
+}
+
+// The first index whose key is ordered after Key.
+template <class Before>
+int UpperBound(const std::int32_t* keys, int count, std::int32_t key, Before before) {
+    int lo = 0;
+    int hi = count;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        Narrow(!before(key, keys[mid]), mid, lo, hi);
+    }
+    return lo;
+}
+
+} // namespace
+
+int TSortedList::FindIntegerIndex(std::int32_t key) const {
+    const std::int32_t* keys = FIntegerKeys.data();
+    const int count = Count();
+    if (!Sorted) {
+        const auto* found = std::find(keys, keys + count, key);
+        return found == keys + count ? -1 : static_cast<int>(found - keys);
+    }
+    const int lo = Descending ? LowerBound(keys, count, key, std::greater<>())
+                              : LowerBound(keys, count, key, std::less<>());
+    return lo < count && keys[lo] == key ? lo : -1;
+}
+
+int TSortedList::IntegerInsertionIndex(std::int32_t key) const {
+    const std::int32_t* keys = FIntegerKeys.data();
+    return Descending ? UpperBound(keys, Count(), key, std::greater<>())
+                      : UpperBound(keys, Count(), key, std::less<>());
 }

@@ -68,7 +68,11 @@ public:
     int Count() const { return static_cast<int>(FEntries.size()); }
     // Room for Capacity entries, so that a table filled in one go grows only once.
     void SetCapacity(int capacity) {
-        FEntries.reserve(static_cast<std::size_t>(std::max(capacity, 0)));
+        const auto room = static_cast<std::size_t>(std::max(capacity, 0));
+        FEntries.reserve(room);
+        if (FIntegerKeyIndex) {
+            FIntegerKeys.reserve(room);
+        }
     }
 
     // The key of the entry at Index of Source, or of this list when Source is null.
@@ -103,13 +107,24 @@ protected:
     TSortEntry& EntryAt(int index);
     const TSortEntry& EntryAt(int index) const;
 
+    // Declares, while the list is empty, that Compare is the signed comparison of integer keys
+    // and that no descendant changes it: the list then keeps the keys beside the entries and
+    // bisects over them without a call per step, with the same steps and results.
+    void UseIntegerKeyIndex();
+
 private:
     // The bisection's comparison: Descending applied, results outside 1 to 3 a silent abort.
     TCompareResult CompareChecked(const TSortEntry& entry, const TSortKey& key, bool ordered) const;
     int FindIndex(const TSortKey& key) const;
     int InsertionIndex(const TSortKey& key) const;
+    int FindIntegerIndex(std::int32_t key) const;
+    int IntegerInsertionIndex(std::int32_t key) const;
+    const std::int32_t* IntegerKeyOf(const TSortKey& key) const;
 
     TSortEntries FEntries;
+    // The integer keys of the entries in list order, when UseIntegerKeyIndex was called.
+    std::vector<std::int32_t> FIntegerKeys;
+    bool FIntegerKeyIndex = false;
 };
 
 // Object values, never owned: Delete, Clear and the destructor leave the objects alive.

@@ -48,12 +48,39 @@ int CompareOrdinal(std::string_view a, std::string_view b, bool caseSensitive) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Widens Text into Out through the ANSI code page, reusing Out's storage. ASCII is the same in
+// every ANSI code page, so it is widened character by character.
+void Widen(std::string_view text, WideString& out) {
+    if (IsAscii(text)) {
+        out.assign(text.begin(), text.end());
+    } else {
+        out = AnsiToWide(text);
+    }
+}
+
+std::string_view Cut(std::string_view text, int keyLength) {
+    return keyLength < 0 ? text : text.substr(0, static_cast<std::size_t>(keyLength));
+}
+
 // The comparison of the string-keyed lists: widened through the ANSI code page, cut to
-// KeyLength characters, then by locale or by bytes.
+// KeyLength characters, then by locale or by bytes. The widened keys are kept between calls,
+// as a search compares many times.
 TCompareResult CompareStringKeys(const TSortedList& list, int keyLength, const AnsiString& entry,
                                  const AnsiString& key) {
-    WideString e = AnsiToWide(entry);
-    WideString k = AnsiToWide(key);
+    // Bytes of ASCII keys need no round trip through UTF-16: it would give them back unchanged.
+    if (!list.LocaleCompare && IsAscii(entry) && IsAscii(key)) {
+        return FromSign(
+            CompareOrdinal(Cut(entry, keyLength), Cut(key, keyLength), list.CaseSensitive));
+    }
+    thread_local WideString e;
+    thread_local WideString k;
+    Widen(entry, e);
+    Widen(key, k);
     if (keyLength >= 0) {
         e.resize(std::min(e.size(), static_cast<std::size_t>(keyLength)));
         k.resize(std::min(k.size(), static_cast<std::size_t>(keyLength)));

@@ -59,12 +59,15 @@ protected:
 // Signed 32-bit keys, string values, each the entry's own copy.
 class TLongSortedStringList : public TSortedStringList {
 public:
+    TLongSortedStringList() { UseIntegerKeyIndex(); }
+
     void Add(std::int32_t key, std::string_view text);
     // True and the entry's string when Key is found; false and an empty string otherwise.
     bool Find(std::int32_t key, int& index, AnsiString& text) const;
     std::int32_t GetKeyInteger(int index) const;
 
-    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
+    // Final: the list bisects over its integer keys by this comparison.
+    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const final;
 
 protected:
     std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;

@@ -197,6 +197,26 @@ TEST_F(SortedLists, DescendingAndUnsortedLists) {
     EXPECT_EQ(index, -1);
 }
 
+TEST_F(SortedLists, DeletionsKeepEveryLaterKeyFindable) {
+    TLongSortedStringList list;
+    for (const std::int32_t key : {10, 20, 30, 40, 50}) {
+        list.Add(key, std::to_string(key));
+    }
+    list.Delete(1);
+    list.Delete(list.Count() - 1);
+    int index = -1;
+    AnsiString text;
+    EXPECT_FALSE(list.Find(20, index, text));
+    EXPECT_TRUE(list.Find(40, index, text));
+    EXPECT_EQ(index, 2);
+    EXPECT_EQ(text, "40");
+    EXPECT_EQ(list.AddEntry(std::int32_t{20}, AnsiString("zwanzig")), 1);
+    EXPECT_EQ(Keys(list), (std::vector<std::int32_t>{10, 20, 30, 40}));
+    list.Clear();
+    EXPECT_FALSE(list.Find(10, index, text));
+    EXPECT_EQ(list.AddEntry(std::int32_t{5}, AnsiString("f")), 0);
+}
+
 TEST_F(SortedLists, KeyLengthComparesOnlyTheFirstCharacters) {
     TStringSortedObjList list;
     list.KeyLength = 3;
