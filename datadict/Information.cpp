@@ -76,16 +76,15 @@ HResult TInformation::QueryInterface(const TGUID& iid, void** object) noexcept {
     return TNonRefCountedObject::QueryInterface(iid, object);
 }
 
-bool TInformation::Contains(std::string_view name) const {
-    int index = -1;
-    TObject* found = nullptr;
-    return FItemsByName.Find(name, index, found);
+void TInformation::InsertNewItem(std::unique_ptr<TInformationItem> item) {
+    const AnsiString name = item->Name;
+    // A refused item gives its creation number back, so that Index stays the position in Items.
+    if (!InsertItem(name, std::move(item)) && FEntry) {
+        --FEntry->ItemCount;
+    }
 }
 
 void TInformation::RegisterItem(const TItemRegistration& registration) {
-    if (Contains(registration.Name)) {
-        return;
-    }
     auto item = std::make_unique<TInformationItem>(FEntry);
     item->Name = registration.Name;
     item->SymbolId = registration.SymbolId;
@@ -111,7 +110,7 @@ void TInformation::RegisterItem(const TItemRegistration& registration) {
     }
     item->HasChoices = item->ChoiceIds && item->ChoiceIds->Count() > 0;
     item->ResolveTexts();
-    InsertItem(registration.Name, std::move(item));
+    InsertNewItem(std::move(item));
 }
 
 bool TInformation::InsertItem(std::string_view name, std::unique_ptr<TInformationItem> item) {
@@ -129,9 +128,6 @@ void TInformation::CopyItemsFrom(const TInformation& source) {
     FItems.SetCapacity(source.Count());
     for (int i = 0; i < source.Count(); ++i) {
         const TInformationItem& from = source.Item(i);
-        if (Contains(from.Name)) {
-            continue;
-        }
         auto item = std::make_unique<TInformationItem>(FEntry);
         item->Name = from.Name;
         item->SymbolId = from.SymbolId;
@@ -153,7 +149,7 @@ void TInformation::CopyItemsFrom(const TInformation& source) {
             item->ChoiceIds = std::make_unique<TStringList>(*from.ChoiceIds);
         }
         item->ResolveTexts();
-        InsertItem(from.Name, std::move(item));
+        InsertNewItem(std::move(item));
     }
 }
 

@@ -58,7 +58,7 @@ public:
     HResult QueryInterface(const TGUID& iid, void** object) noexcept override;
 
     // Creates, fills and inserts one item. A name already present (in any letter case) keeps its
-    // first item and nothing is created, so that Items and ItemsByName always agree and Index
+    // first item and the new one is dropped, so that Items and ItemsByName always agree and Index
     // stays the position in Items.
     void RegisterItem(const TItemRegistration& registration);
     // Adds Item under Name to ItemsByName and appends it to Items; false, and the item freed,
@@ -81,7 +81,7 @@ public:
     const TStringList& Items() const { return FItems; }
 
 private:
-    bool Contains(std::string_view name) const;
+    void InsertNewItem(std::unique_ptr<TInformationItem> item);
 
     TInformationListEntry* FEntry;
     // Owns the items.
