@@ -6,6 +6,8 @@
 #include "textcatalog/HandleBabelFish.h"
 #include "textcatalog/StaticBabelFish.h"
 #include "ui/Font.h"
+#include "ui/Form.h"
+#include "ui/Screen.h"
 
 #include <algorithm>
 
@@ -182,6 +184,14 @@ void TBabelFishAdmin::NotifyLanguageChange() {
     const std::size_t count = FListeners.size();
     for (std::size_t i = 0; i < count; ++i) {
         if (const auto update = Supports<ILangUpdate>(FListeners[i])) {
+            CheckStatus(update->UpdateLanguage());
+        }
+    }
+    // The windows open now; one that a refresh closes shortens the walk rather than being read
+    // after it has gone.
+    const int forms = Screen().FormCount();
+    for (int i = 0; i < forms && i < Screen().FormCount(); ++i) {
+        if (const auto update = Supports<ILangUpdate>(Screen().Forms(i))) {
             CheckStatus(update->UpdateLanguage());
         }
     }

@@ -5,6 +5,7 @@
 #include "runtime/Exception.h"
 #include "textcatalog/BabelFishAdmin.h"
 
+#include <algorithm>
 #include <memory>
 
 WideString TBabelFish::GetString(TTextId) {
@@ -90,5 +91,79 @@ WideString GetLangString(TTextId id) {
 void AdaptLangFont(TFont* font) {
     if (TBabelFishAdmin* admin = BabelFishAdmin()) {
         admin->AdaptFont(font);
+    }
+}
+
+namespace {
+
+WideString CurrentLangCode() {
+    TBabelFishAdmin* admin = BabelFishAdmin();
+    return admin ? admin->GetLocale() : u"DEU";
+}
+
+} // namespace
+
+TVexaForm::TVexaForm(const TFormCreation& creation) : TImplements(creation) {}
+
+TVexaForm::~TVexaForm() {
+    // The owned components go while this is still a translated window, so that a change of
+    // language they cause finds it being destroyed.
+    FDestroying = true;
+    Destroying();
+    DestroyComponents();
+}
+
+void TVexaForm::Constructed() {
+    CheckStatus(UpdateLanguage());
+}
+
+HResult TVexaForm::UpdateLanguage() noexcept {
+    if (LangUpdateLocked() || IsDestroying()) {
+        return kStatusOk;
+    }
+    return GuardStatus([this] {
+        TFont font = Font();
+        AdaptLangFont(&font);
+        SetFont(font);
+        if (FCaptionID != 0) {
+            SetCaption(WideToAnsi(GetLangString(FCaptionID)));
+        }
+        UpdateOwnedComponents(*this);
+        LanguageChanged(CurrentLangCode());
+    });
+}
+
+void TVexaForm::SetCaptionID(TTextId id) {
+    FCaptionID = id;
+    if (HandleAllocated() && id != 0) {
+        SetCaption(WideToAnsi(GetLangString(id)));
+    }
+}
+
+void TVexaForm::LanguageChanged(const WideString&) {}
+
+void TVexaForm::LockLangUpdate() {
+    ++FLockCount;
+}
+
+void TVexaForm::UnlockLangUpdate() {
+    FLockCount = std::max(0, FLockCount - 1);
+}
+
+bool TVexaForm::LangUpdateLocked() const {
+    return InState(csLoading | csReading | csWriting | csDestroying | csUpdating) || FLockCount > 0;
+}
+
+bool TVexaForm::IsDestroying() const {
+    return InState(csDestroying) || FDestroying;
+}
+
+void TVexaForm::UpdateOwnedComponents(TComponent& root) {
+    for (int i = 0; i < root.ComponentCount(); ++i) {
+        TComponent* component = root.Components(i);
+        if (const auto update = Supports<ILangUpdate>(component)) {
+            CheckStatus(update->UpdateLanguage());
+        }
+        UpdateOwnedComponents(*component);
     }
 }

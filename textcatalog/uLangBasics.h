@@ -2,6 +2,7 @@
 
 #include "runtime/Interfaces.h"
 #include "textcatalog/uDefStrings.h"
+#include "ui/Form.h"
 
 #include <cstdint>
 
@@ -77,3 +78,41 @@ void FreeBabelFishAdmin() noexcept;
 WideString GetLangString(TTextId id);
 // Gives Font the character set and face that the current catalog needs.
 void AdaptLangFont(TFont* font);
+
+// Base of the system's windows: the caption by text id, and every text of the window and the
+// components it owns re-applied at each change of language. Its life is that of any window: its
+// owner frees it; the interface's reference counting does nothing.
+class TVexaForm : public TImplements<TForm, ILangUpdate> {
+public:
+    // Builds the window from its design, then refreshes it once; a failing refresh fails the
+    // construction.
+    explicit TVexaForm(const TFormCreation& creation);
+    ~TVexaForm() override;
+
+    HResult UpdateLanguage() noexcept override;
+
+    // Applied at once when the window exists and Id is not 0, else at the next refresh. 0 keeps
+    // the designed caption.
+    void SetCaptionID(TTextId id);
+    TTextId CaptionID() const { return FCaptionID; }
+
+    // Called at the end of every refresh with the current language code.
+    virtual void LanguageChanged(const WideString& langCode);
+    // Nested locks keep the window in its language; unlocking does not refresh.
+    virtual void LockLangUpdate();
+    virtual void UnlockLangUpdate();
+
+    bool LangUpdateLocked() const;
+    bool IsDestroying() const;
+    // Refreshes the components owned by Root, each before those it owns, by ownership rather than
+    // by the nesting of controls; a failure is raised at once.
+    void UpdateOwnedComponents(TComponent& root);
+
+protected:
+    void Constructed() override;
+
+private:
+    bool FDestroying = false;
+    std::int32_t FLockCount = 0;
+    TTextId FCaptionID = 0;
+};
