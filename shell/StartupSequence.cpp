@@ -1,6 +1,8 @@
 #include "shell/StartupSequence.h"
 
 #include "datadict/InformationList.h"
+#include "settings/uFormPlacement.h"
+#include "settings/uVexaPatchMngmt.h"
 #include "textcatalog/uDefStrings.h"
 #include "textcatalog/uLangBasics.h"
 #include "ui/Application.h"
@@ -18,6 +20,13 @@ void BringUpDataDictionary() {
 void BringUpLanguageAdministration() {
     CreateBabelFishAdmin();
 }
+// Creating the placement object opens the configuration store as it registers with it.
+void BringUpWindowPlacement() {
+    CreateFormPlacement();
+}
+void RegisterSettingsPatches() {
+    TVexaIniUpdatePatch::RegisterPatch<TVexaIniUpdatePatchFormPlcmtReset>();
+}
 void BringUpApplicationObject() {
     Application().Initialize();
     Application().MainFormOnTaskBar = true;
@@ -29,6 +38,16 @@ void RunMessageLoop() {
     Application().Run();
 }
 
+// The store goes before the placement object and tells it so; the INI file is written now.
+void ReleaseConfigurationStore() {
+    FreeRegIniData();
+}
+void ReleaseSettingsPatches() {
+    FreeUpdatePatches();
+}
+void ReleaseWindowPlacement() {
+    FreeFormPlacement();
+}
 void ReleaseLanguageAdministration() {
     FreeBabelFishAdmin();
 }
@@ -43,12 +62,17 @@ constexpr TSequenceStep kStartup[] = {
     {"built-in texts", BringUpBuiltinTexts},
     {"data dictionary", BringUpDataDictionary},
     {"language administration", BringUpLanguageAdministration},
+    {"window placement and configuration store", BringUpWindowPlacement},
+    {"settings update patches", RegisterSettingsPatches},
     {"application object", BringUpApplicationObject},
     {"application title", SetApplicationTitle},
     {"message loop", RunMessageLoop},
 };
 
 constexpr TSequenceStep kShutdown[] = {
+    {"configuration store", ReleaseConfigurationStore},
+    {"settings update patches", ReleaseSettingsPatches},
+    {"window placement", ReleaseWindowPlacement},
     {"language administration", ReleaseLanguageAdministration},
     {"data dictionary", ReleaseDataDictionary},
     {"built-in texts", ReleaseBuiltinTexts},
