@@ -9,6 +9,8 @@
 #include <charconv>
 #include <limits>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -124,9 +126,15 @@ bool TInformation::InsertItem(std::string_view name, std::unique_ptr<TInformatio
 
 void TInformation::CopyItemsFrom(const TInformation& source) {
     Clear();
-    FItemsByName.SetCapacity(source.Count());
-    FItems.SetCapacity(source.Count());
-    for (int i = 0; i < source.Count(); ++i) {
+    const int count = source.Count();
+    // Copies in registration order, so that Index counts as the source's items were registered.
+    std::vector<std::unique_ptr<TInformationItem>> copies;
+    std::vector<TInformationItem*> inOrder;
+    std::unordered_map<const TObject*, std::size_t> positionOf;
+    copies.reserve(static_cast<std::size_t>(count));
+    inOrder.reserve(static_cast<std::size_t>(count));
+    positionOf.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
         const TInformationItem& from = source.Item(i);
         auto item = std::make_unique<TInformationItem>(FEntry);
         item->Name = from.Name;
@@ -149,7 +157,28 @@ void TInformation::CopyItemsFrom(const TInformation& source) {
             item->ChoiceIds = std::make_unique<TStringList>(*from.ChoiceIds);
         }
         item->ResolveTexts();
-        InsertNewItem(std::move(item));
+        positionOf.emplace(&from, copies.size());
+        inOrder.push_back(item.get());
+        copies.push_back(std::move(item));
+    }
+    // Added in the source's key order, each copy sorts after the last one and is appended
+    // without a search. The list owns each copy as soon as it holds it.
+    FItemsByName.SetCapacity(count);
+    for (int k = 0; k < source.FItemsByName.Count(); ++k) {
+        const auto found = positionOf.find(source.FItemsByName.GetObject(k));
+        if (found == positionOf.end()) {
+            continue;
+        }
+        std::unique_ptr<TInformationItem>& copy = copies[found->second];
+        if (FItemsByName.Add(copy->Name, copy.get()) >= 0) {
+            copy.release();
+        }
+    }
+    FItems.SetCapacity(count);
+    for (std::size_t i = 0; i < inOrder.size(); ++i) {
+        if (!copies[i]) {
+            FItems.AddObject(inOrder[i]->Name, inOrder[i]);
+        }
     }
 }
 
