@@ -15,12 +15,12 @@ else()
 endif()
 include(GoogleTest)
 
-# vexa_add_test(NAME target LABELS l... SOURCES s... LIBS l... [BACKEND b])
+# vexa_add_test(NAME target LABELS l... SOURCES s... LIBS l... [BACKEND b] [ENVIRONMENT v=x...])
 # One GoogleTest executable; its cases are discovered when the tests run, so cross-built
 # executables are never started while building. Every test program links one window-system
 # backend, the headless one unless BACKEND names another, as the window library needs one.
 function(vexa_add_test name)
-    cmake_parse_arguments(T "" "BACKEND" "LABELS;SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "BACKEND" "LABELS;SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     if(NOT T_BACKEND)
         set(T_BACKEND headless)
     endif()
@@ -32,8 +32,9 @@ function(vexa_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main vexa_warnings)
     # A list inside PROPERTIES must keep its separators escaped.
     string(REPLACE ";" "\\;" labels "${T_LABELS}")
+    string(REPLACE ";" "\\;" environment "${T_ENVIRONMENT}")
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${labels}")
+        PROPERTIES LABELS "${labels}" ENVIRONMENT "${environment}")
 endfunction()

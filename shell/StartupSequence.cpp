@@ -3,6 +3,8 @@
 #include "datadict/InformationList.h"
 #include "settings/uFormPlacement.h"
 #include "settings/uVexaPatchMngmt.h"
+#include "shell/PreparedMailForm.h"
+#include "textcatalog/LangComps.h"
 #include "textcatalog/uDefStrings.h"
 #include "textcatalog/uLangBasics.h"
 #include "ui/Application.h"
@@ -27,6 +29,9 @@ void BringUpWindowPlacement() {
 void RegisterSettingsPatches() {
     TVexaIniUpdatePatch::RegisterPatch<TVexaIniUpdatePatchFormPlcmtReset>();
 }
+void BringUpTranslatedControls() {
+    RegisterLangRessourceUpdater();
+}
 void BringUpApplicationObject() {
     Application().Initialize();
     Application().MainFormOnTaskBar = true;
@@ -34,10 +39,17 @@ void BringUpApplicationObject() {
 void SetApplicationTitle() {
     Application().Title = "VEXA Mail";
 }
+void CreateMainWindow() {
+    Application().CreateForm<TPreparedMailForm>();
+}
 void RunMessageLoop() {
     Application().Run();
 }
 
+// Before any subsystem goes, so that a window's release may still use all of them.
+void DestroyApplicationWindows() {
+    Application().DestroyComponents();
+}
 // The store goes before the placement object and tells it so; the INI file is written now.
 void ReleaseConfigurationStore() {
     FreeRegIniData();
@@ -64,12 +76,15 @@ constexpr TSequenceStep kStartup[] = {
     {"language administration", BringUpLanguageAdministration},
     {"window placement and configuration store", BringUpWindowPlacement},
     {"settings update patches", RegisterSettingsPatches},
+    {"translated controls", BringUpTranslatedControls},
     {"application object", BringUpApplicationObject},
     {"application title", SetApplicationTitle},
+    {"main window", CreateMainWindow},
     {"message loop", RunMessageLoop},
 };
 
 constexpr TSequenceStep kShutdown[] = {
+    {"application windows", DestroyApplicationWindows},
     {"configuration store", ReleaseConfigurationStore},
     {"settings update patches", ReleaseSettingsPatches},
     {"window placement", ReleaseWindowPlacement},

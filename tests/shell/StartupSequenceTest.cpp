@@ -37,6 +37,21 @@ TEST(StartupSequence, BringsUpInTheFixedOrderAndReleasesInReverse) {
     EXPECT_LT(position(shutdown, "language administration"), position(shutdown, "built-in texts"));
 }
 
+TEST(StartupSequence, TheWindowComesAfterTheSubsystemsAndGoesBeforeThem) {
+    const auto startup = Names(StartupSteps());
+    const auto shutdown = Names(ShutdownSteps());
+    auto position = [](const std::vector<std::string>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) - names.begin();
+    };
+    EXPECT_LT(position(startup, "language administration"),
+              position(startup, "translated controls"));
+    EXPECT_LT(position(startup, "translated controls"), position(startup, "application object"));
+    EXPECT_EQ(position(startup, "main window") + 1, position(startup, "message loop"));
+    EXPECT_LT(position(startup, "application title"), position(startup, "main window"));
+    ASSERT_FALSE(shutdown.empty());
+    EXPECT_EQ(shutdown.front(), "application windows");
+}
+
 TEST(StartupSequence, RunsHeadlessToTheEndAndLeavesNothingBehind) {
     HeadlessMessageBoxes().clear();
     EXPECT_EQ(RunProgram(), 0);

@@ -1,0 +1,7 @@
+#include "shell/ProgramVersion.h"
+
+#include "support/MiscTool.h"
+
+AnsiString ProgramVersionText() {
+    return GetVersionText(kVersionTextProduct);
+}
