@@ -6,8 +6,12 @@
 #include "runtime/Status.h"
 #include "textcatalog/uLangBasics.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <exception>
 #include <limits>
+#include <numeric>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -28,6 +32,14 @@ TTextId ChoiceTextId(const AnsiString& text) {
         return 0;
     }
     return static_cast<TTextId>(value);
+}
+
+// ASCII letters folded: close to the name list's collation for the identifiers of the table.
+bool FoldedLess(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) <
+               std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
 } // namespace
@@ -86,8 +98,9 @@ void TInformation::InsertNewItem(std::unique_ptr<TInformationItem> item) {
     }
 }
 
-void TInformation::RegisterItem(const TItemRegistration& registration) {
-    auto item = std::make_unique<TInformationItem>(FEntry);
+std::unique_ptr<TInformationItem> TInformation::NewItem(const TItemRegistration& registration) {
+    auto item = std::make_unique<TInformationItem>(nullptr);
+    item->Entry = FEntry;
     item->Name = registration.Name;
     item->SymbolId = registration.SymbolId;
     item->CaptionId = registration.CaptionId;
@@ -112,7 +125,79 @@ void TInformation::RegisterItem(const TItemRegistration& registration) {
     }
     item->HasChoices = item->ChoiceIds && item->ChoiceIds->Count() > 0;
     item->ResolveTexts();
+    return item;
+}
+
+void TInformation::RegisterItem(const TItemRegistration& registration) {
+    auto item = NewItem(registration);
+    TakeCreationNumber(*item);
     InsertNewItem(std::move(item));
+}
+
+void TInformation::RegisterItems(std::span<const TItemRegistration> registrations) {
+    std::vector<std::unique_ptr<TInformationItem>> items;
+    items.reserve(registrations.size());
+    // A failing lookup ends the registration there; the items before it are still registered.
+    std::exception_ptr failure;
+    try {
+        for (const TItemRegistration& registration : registrations) {
+            items.push_back(NewItem(registration));
+        }
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    // Taken into the name list in an order that is nearly the list's own, most items sort after
+    // the last one and are appended without a search. The order is only a hint: any item out of
+    // it is found its place by the list itself.
+    std::vector<std::size_t> order(items.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return FoldedLess(items[a]->Name, items[b]->Name);
+    });
+    std::unordered_map<const TObject*, std::size_t> positionOf;
+    positionOf.reserve(items.size());
+    std::vector<TInformationItem*> held(items.size(), nullptr);
+    FItemsByName.SetCapacity(FItemsByName.Count() + static_cast<int>(items.size()));
+    for (const std::size_t position : order) {
+        TInformationItem* item = items[position].get();
+        if (FItemsByName.Add(item->Name, item) >= 0) {
+            positionOf.emplace(item, position);
+            held[position] = items[position].release();
+            continue;
+        }
+        // A name taken by an item registered later: the earlier registration wins, as it would
+        // one by one.
+        int index = -1;
+        TObject* other = nullptr;
+        const auto found =
+            FItemsByName.Find(item->Name, index, other) ? positionOf.find(other) : positionOf.end();
+        if (found != positionOf.end() && found->second > position) {
+            // The entry takes the earlier item's name as its key too.
+            FItemsByName.Delete(index);
+            FItemsByName.Add(item->Name, item);
+            items[found->second].reset(held[found->second]);
+            held[found->second] = nullptr;
+            positionOf.erase(found);
+            positionOf.emplace(item, position);
+            held[position] = items[position].release();
+        }
+    }
+    FItems.SetCapacity(FItems.Count() + static_cast<int>(items.size()));
+    for (TInformationItem* item : held) {
+        if (item) {
+            TakeCreationNumber(*item);
+            FItems.AddObject(item->Name, item);
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+void TInformation::TakeCreationNumber(TInformationItem& item) {
+    if (FEntry) {
+        item.Index = FEntry->ItemCount++;
+    }
 }
 
 bool TInformation::InsertItem(std::string_view name, std::unique_ptr<TInformationItem> item) {

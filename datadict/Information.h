@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string_view>
 
 class TInformationListEntry;
@@ -61,6 +62,9 @@ public:
     // first item and the new one is dropped, so that Items and ItemsByName always agree and Index
     // stays the position in Items.
     void RegisterItem(const TItemRegistration& registration);
+    // RegisterItem for each registration in turn, with the same result, but taking the items
+    // into the name list in one go.
+    void RegisterItems(std::span<const TItemRegistration> registrations);
     // Adds Item under Name to ItemsByName and appends it to Items; false, and the item freed,
     // when the name is taken.
     bool InsertItem(std::string_view name, std::unique_ptr<TInformationItem> item);
@@ -81,6 +85,9 @@ public:
     const TStringList& Items() const { return FItems; }
 
 private:
+    // A filled item with its texts, not yet numbered.
+    std::unique_ptr<TInformationItem> NewItem(const TItemRegistration& registration);
+    void TakeCreationNumber(TInformationItem& item);
     void InsertNewItem(std::unique_ptr<TInformationItem> item);
 
     TInformationListEntry* FEntry;

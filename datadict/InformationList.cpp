@@ -40,9 +40,7 @@ TInformationList::TInformationList() {
     TInformation& information = *entry->Information;
     FEntries.AddObject(code, entry.release());
     try {
-        for (const TItemRegistration& registration : InformationItems()) {
-            information.RegisterItem(registration);
-        }
+        information.RegisterItems(InformationItems());
     } catch (...) {
         FreeListObjects(&FEntries);
         throw;

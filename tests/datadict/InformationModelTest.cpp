@@ -126,6 +126,40 @@ TEST_F(InformationModel, ASecondRegistrationOfANameKeepsTheFirstItem) {
     EXPECT_EQ(Information().Count(), 2);
 }
 
+TEST_F(InformationModel, RegisteringInOneGoGivesWhatRegisteringOneByOneGives) {
+    // Case twins, punctuation that collates apart from the byte order, an ignorable control
+    // character, a letter outside ASCII.
+    const char* names[] = {"a\x01", "b",   "A",     "a",  "B",  "a_b",
+                           "ab",    "a-b", "\xC4x", "ax", "Ab", "a b"};
+    std::vector<TItemRegistration> registrations;
+    for (const char* name : names) {
+        registrations.push_back(Registration(name, vkFloat));
+    }
+    TInformationListEntry oneByOne(MakeIntf<TDefaultBabelFish>());
+    oneByOne.Information = std::make_unique<TInformation>(&oneByOne);
+    for (const TItemRegistration& registration : registrations) {
+        oneByOne.Information->RegisterItem(registration);
+    }
+    Information().RegisterItems(registrations);
+
+    const TInformation& expected = *oneByOne.Information;
+    ASSERT_EQ(Information().Count(), expected.Count());
+    EXPECT_EQ(FEntry->ItemCount, oneByOne.ItemCount);
+    for (int i = 0; i < expected.Count(); ++i) {
+        EXPECT_EQ(Information().Item(i).Name, expected.Item(i).Name);
+        EXPECT_EQ(Information().Item(i).Index, i);
+        EXPECT_EQ(Information().Item(i).Entry, FEntry.get());
+    }
+    ASSERT_EQ(Information().ItemsByName().Count(), expected.ItemsByName().Count());
+    for (int i = 0; i < expected.ItemsByName().Count(); ++i) {
+        EXPECT_EQ(Information().ItemsByName().GetKeyString(i),
+                  expected.ItemsByName().GetKeyString(i));
+    }
+    for (const char* name : names) {
+        EXPECT_EQ(Information().FindItem(name)->Name, expected.FindItem(name)->Name) << name;
+    }
+}
+
 TEST_F(InformationModel, ClearFreesEveryItemAndRegistrationGoesOn) {
     constexpr TTextId ids[] = {3510, 3511};
     for (const char* name : {"a", "b", "c"}) {
