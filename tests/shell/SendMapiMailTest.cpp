@@ -1,0 +1,136 @@
+#include "shell/SendMapiMail.h"
+
+#include "textcatalog/BabelFishAdmin.h"
+#include "textcatalog/uDefStrings.h"
+#include "textcatalog/uLangDialogs.h"
+#include "ui/Label.h"
+#include "ui/Screen.h"
+#include "ui/headless/HeadlessBackend.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The program finds the mail library by name; this test program's run path names the folder
+// into which each test puts the provider it needs.
+class SendMapiMailTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FillDefStrings();
+        CreateBabelFishAdmin();
+        BabelFishAdmin()->SelectLanguage("ENU");
+        fs::remove(ProviderFile());
+        FRecord = fs::temp_directory_path() / "vexa-mapi-record.txt";
+        fs::remove(FRecord);
+        setenv("VEXA_TEST_MAPI_RECORD", FRecord.c_str(), 1);
+        unsetenv("VEXA_TEST_MAPI_STATUS");
+    }
+    void TearDown() override {
+        fs::remove(ProviderFile());
+        fs::remove(FRecord);
+        FreeBabelFishAdmin();
+        ClearDefStrings();
+    }
+    static fs::path ProviderFile() { return fs::path(MAIL_PROVIDER_DIR) / "libmapi32.so"; }
+    static void UseProvider(const char* library) {
+        fs::create_directories(MAIL_PROVIDER_DIR);
+        fs::copy_file(library, ProviderFile(), fs::copy_options::overwrite_existing);
+    }
+    std::string Recorded() const {
+        std::ifstream in(FRecord);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    fs::path FRecord;
+};
+
+TEST_F(SendMapiMailTest, FillsTheRecordsAsTheMailClientExpectsThem) {
+    UseProvider(RECORDING_PROVIDER);
+    EXPECT_EQ(SendMapiMail("Anfrage", "Text", "", "", "", "", "support@brenik.example"), 0);
+    EXPECT_EQ(Recorded(), "session=0 parent=0 flags=9 reserved=0\n"
+                          "subject=Anfrage\n"
+                          "body=Text\n"
+                          "type=(null)\n"
+                          "date=(null)\n"
+                          "conversation=(null)\n"
+                          "reserved=0 flags=0\n"
+                          "sender=(none)\n"
+                          "recipients=1\n"
+                          "recipient.class=1\n"
+                          "name=support@brenik.example\n"
+                          "address=SMTP:support@brenik.example\n"
+                          "eid=0 null\n"
+                          "files=0\n");
+}
+
+TEST_F(SendMapiMailTest, EmptyTextsAreNullAndEveryOptionalPartIsFilledWhenGiven) {
+    UseProvider(RECORDING_PROVIDER);
+    EXPECT_EQ(SendMapiMail("", "", "/tmp/profil.txt", "", "ich@brenik.example", "Support",
+                           "support@brenik.example"),
+              0);
+    EXPECT_EQ(Recorded(), "session=0 parent=0 flags=9 reserved=0\n"
+                          "subject=(null)\n"
+                          "body=(null)\n"
+                          "type=(null)\n"
+                          "date=(null)\n"
+                          "conversation=(null)\n"
+                          "reserved=0 flags=0\n"
+                          "sender.class=0\n"
+                          "name=ich@brenik.example\n"
+                          "address=SMTP:ich@brenik.example\n"
+                          "eid=0 null\n"
+                          "recipients=1\n"
+                          "recipient.class=1\n"
+                          "name=Support\n"
+                          "address=SMTP:support@brenik.example\n"
+                          "eid=0 null\n"
+                          "files=1\n"
+                          "position=FFFFFFFF flags=0\n"
+                          "path=/tmp/profil.txt\n"
+                          "file=(null)\n");
+
+    EXPECT_EQ(SendMapiMail("s", "b", "", "", "", "", ""), 0);
+    EXPECT_NE(Recorded().find("recipients=0\nrecipient=(none)\n"), std::string::npos);
+}
+
+TEST_F(SendMapiMailTest, EveryFailureIsShownWithItsStatusAndReturned) {
+    struct Case {
+        const char* Provider; // null: no mail library at all
+        const char* Status;
+        std::int32_t Expected;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, -1},       {EMPTY_PROVIDER, nullptr, 1},
+        {RECORDING_PROVIDER, "1", 1}, // the user cancelled
+        {RECORDING_PROVIDER, "2", 2}, {RECORDING_PROVIDER, "25", 25},
+    };
+    for (const Case& c : cases) {
+        fs::remove(ProviderFile());
+        if (c.Provider) {
+            UseProvider(c.Provider);
+        }
+        if (c.Status) {
+            setenv("VEXA_TEST_MAPI_STATUS", c.Status, 1);
+        }
+        std::string shown = "(no dialog)";
+        PostHeadlessEvent([&shown] {
+            auto* dialog = dynamic_cast<TMessageForm*>(Screen().ActiveForm());
+            ASSERT_NE(dialog, nullptr);
+            shown = dialog->Caption() + "|" + dialog->Message->Caption();
+            EXPECT_EQ(dialog->ComponentCount(), 3); // icon, message, OK
+            HeadlessPressKey(*dialog, kKeyReturn);
+        });
+        EXPECT_EQ(SendMapiMail("s", "b", "", "", "", "", "a@brenik.example"), c.Expected);
+        EXPECT_EQ(shown,
+                  "Error|E-Mail not sended (Status code " + std::to_string(c.Expected) + ").");
+    }
+}
+
+} // namespace
