@@ -15,13 +15,14 @@ else()
 endif()
 include(GoogleTest)
 
-# vexa_add_test(NAME target LABELS l... SOURCES s... LIBS l... [BACKEND b] [LOCK resource])
+# vexa_add_test(NAME target LABELS l... SOURCES s... LIBS l... [BACKEND b] [ENVIRONMENT v=x...]
+#               [LOCK resource])
 # One GoogleTest executable; its cases are discovered when the tests run, so cross-built
 # executables are never started while building. Every test program links one window-system
 # backend, the headless one unless BACKEND names another, as the window library needs one. Cases
 # of programs that share a LOCK never run at the same time.
 function(vexa_add_test name)
-    cmake_parse_arguments(T "" "BACKEND;LOCK" "LABELS;SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "BACKEND;LOCK" "LABELS;SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     if(NOT T_BACKEND)
         set(T_BACKEND headless)
     endif()
@@ -33,12 +34,13 @@ function(vexa_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main vexa_warnings)
     # A list inside PROPERTIES must keep its separators escaped.
     string(REPLACE ";" "\\;" labels "${T_LABELS}")
-    set(T_LOCK_PROPERTY)
+    string(REPLACE ";" "\\;" environment "${T_ENVIRONMENT}")
+    set(lock)
     if(T_LOCK)
-        set(T_LOCK_PROPERTY RESOURCE_LOCK ${T_LOCK})
+        set(lock RESOURCE_LOCK ${T_LOCK})
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${labels}" ${T_LOCK_PROPERTY})
+        PROPERTIES LABELS "${labels}" ENVIRONMENT "${environment}" ${lock})
 endfunction()
