@@ -4,6 +4,7 @@
 #include "platform/SimpleMapi.h"
 #include "shell/MailContent.h"
 #include "shell/MailPicture.h"
+#include "shell/SendMapiMail.h"
 #include "textcatalog/BabelFishAdmin.h"
 
 namespace {
@@ -125,9 +126,9 @@ void TPreparedMailForm::FormCreate() {
 }
 
 void TPreparedMailForm::btnMapiClick() {
-    // Interim: the hand-off follows with SendMapiMail (shell/SendMapiMail.h):
-    // const TPreparedMail mail = PreparedMail();
-    // SendMapiMail(mail.Subject, mail.Body, "", "", "", "", mail.Recipient);
+    // The hand-off reports its own failure; the window stays open either way.
+    const TPreparedMail mail = PreparedMail();
+    SendMapiMail(mail.Subject, mail.Body, "", "", "", "", mail.Recipient);
 }
 
 void TPreparedMailForm::btnOkClick() {
