@@ -4,9 +4,11 @@
 #include "settings/uFormPlacement.h"
 #include "settings/uVexaPatchMngmt.h"
 #include "shell/PreparedMailForm.h"
+#include "textcatalog/BabelFishAdmin.h"
 #include "textcatalog/LangComps.h"
 #include "textcatalog/uDefStrings.h"
 #include "textcatalog/uLangBasics.h"
+#include "textcatalog/uLangDialogs.h"
 #include "ui/Application.h"
 
 #include <exception>
@@ -29,6 +31,11 @@ void BringUpWindowPlacement() {
 void RegisterSettingsPatches() {
     TVexaIniUpdatePatch::RegisterPatch<TVexaIniUpdatePatchFormPlcmtReset>();
 }
+// The modules beside the program; the data dictionary adds an entry for each further language.
+void BringUpLanguageModules() {
+    ScanLanguageModules();
+}
+
 void BringUpTranslatedControls() {
     RegisterLangRessourceUpdater();
 }
@@ -51,6 +58,10 @@ void DestroyApplicationWindows() {
     Application().DestroyComponents();
 }
 // The store goes before the placement object and tells it so; the INI file is written now.
+void ReleaseMessageDialog() {
+    ReleaseLangDlgButtonNames();
+}
+
 void ReleaseConfigurationStore() {
     FreeRegIniData();
 }
@@ -76,6 +87,7 @@ constexpr TSequenceStep kStartup[] = {
     {"language administration", BringUpLanguageAdministration},
     {"window placement and configuration store", BringUpWindowPlacement},
     {"settings update patches", RegisterSettingsPatches},
+    {"language modules", BringUpLanguageModules},
     {"translated controls", BringUpTranslatedControls},
     {"application object", BringUpApplicationObject},
     {"application title", SetApplicationTitle},
@@ -85,6 +97,7 @@ constexpr TSequenceStep kStartup[] = {
 
 constexpr TSequenceStep kShutdown[] = {
     {"application windows", DestroyApplicationWindows},
+    {"message dialog", ReleaseMessageDialog},
     {"configuration store", ReleaseConfigurationStore},
     {"settings update patches", ReleaseSettingsPatches},
     {"window placement", ReleaseWindowPlacement},

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/Directory.h"
 #include "platform/FontDefaults.h"
+#include "platform/ProgramPath.h"
 #include "textcatalog/HandleBabelFish.h"
 #include "textcatalog/StaticBabelFish.h"
 #include "ui/Font.h"
@@ -200,4 +201,14 @@ void TBabelFishAdmin::NotifyLanguageChange() {
 void ScanLanguageModules(const AnsiString& programFolder) {
     CreateBabelFishAdmin();
     BabelFishAdmin()->ScanModules(programFolder);
+}
+
+AnsiString ProgramFolder() {
+    const AnsiString program = ProgramFileName();
+    const auto separator = program.find_last_of("\\/");
+    return separator == AnsiString::npos ? AnsiString() : program.substr(0, separator + 1);
+}
+
+void ScanLanguageModules() {
+    ScanLanguageModules(ProgramFolder());
 }

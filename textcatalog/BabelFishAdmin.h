@@ -64,5 +64,9 @@ void SetCatalogsScannedHandler(std::function<void(TBabelFishAdmin&)> handler);
 // Extensions of files that are never tried as language modules, in lower case.
 std::span<const std::string_view> NoModuleExtensions();
 
-// Creates the administrator if needed and scans the program's folder for language modules.
+// Creates the administrator if needed and scans ProgramFolder for language modules.
 void ScanLanguageModules(const AnsiString& programFolder);
+// The same for the folder of the program's own file.
+void ScanLanguageModules();
+// The folder of the program's own file, ending in a path separator.
+AnsiString ProgramFolder();

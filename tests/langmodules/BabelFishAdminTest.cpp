@@ -222,3 +222,24 @@ TEST(StaticBabelFish, FirstTextOfAnIdStaysAndMissingRowsAreMarkedGerman) {
 }
 
 } // namespace
+
+namespace {
+
+// The program's own folder holds the shipped French module in a folder below it.
+TEST(ProgramFolderScan, FindsTheShippedFrenchModuleBelowTheProgram) {
+    FillDefStrings();
+    const AnsiString folder = ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), PathDelimiter());
+    ScanLanguageModules();
+    int index = -1;
+    IntfPtr<IBabelFish> french;
+    ASSERT_TRUE(::BabelFishAdmin()->Catalogs().Find("fra", index, french));
+    EXPECT_EQ(Description(french), Utf8ToWide("Français (France)"));
+    ::BabelFishAdmin()->SelectLanguage("FRA");
+    EXPECT_EQ(GetLangString(10031), u"Annuler");
+    FreeBabelFishAdmin();
+    ClearDefStrings();
+}
+
+} // namespace
