@@ -26,7 +26,8 @@ protected:
         CreateBabelFishAdmin();
         BabelFishAdmin()->SelectLanguage("ENU");
         fs::remove(ProviderFile());
-        FRecord = fs::temp_directory_path() / "vexa-mapi-record.txt";
+        // Beside the provider: one build folder, one record, however many builds run at once.
+        FRecord = fs::path(MAIL_PROVIDER_DIR).parent_path() / "mapi-record.txt";
         fs::remove(FRecord);
         setenv("VEXA_TEST_MAPI_RECORD", FRecord.c_str(), 1);
         unsetenv("VEXA_TEST_MAPI_STATUS");
