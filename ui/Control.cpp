@@ -281,9 +281,7 @@ void TControl::DestroyPeerTree() {
     FPeer.reset();
 }
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
-    FTabStop = false;
-}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
     Destroying();

@@ -4,7 +4,6 @@
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Screen.h"
-#include "ui/backend/MessageLoop.h"
 #include "ui/backend/Services.h"
 
 #include <algorithm>

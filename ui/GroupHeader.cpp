@@ -1,7 +1,5 @@
 #include "ui/GroupHeader.h"
 
-#include "ui/TextMetrics.h"
-
 TGroupHeader::TGroupHeader(TComponent* owner) : TControl(owner) {
     SetBounds(0, 0, 185, 17);
 }
@@ -14,8 +12,4 @@ TGroupHeader::TGeometry TGroupHeader::Geometry(TSize caption) const {
     geometry.RuleRight = Width() - (caption.Width + kRuleGap) - 1;
     geometry.RuleTop = caption.Height / 2;
     return geometry;
-}
-
-TGroupHeader::TGeometry TGroupHeader::Geometry() const {
-    return Geometry(TextExtent(Font(), Caption()));
 }

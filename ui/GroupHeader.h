@@ -22,8 +22,6 @@ public:
     };
     // Where caption and rule go, for a caption of the given size in the header's font.
     TGeometry Geometry(TSize caption) const;
-    // The same, with the caption measured by the window system.
-    TGeometry Geometry() const;
 
     static constexpr int kCaptionIndent = 4;
     static constexpr int kRuleGap = 12;

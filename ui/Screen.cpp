@@ -37,6 +37,7 @@ void TScreen::SetActiveForm(TForm* form) {
 }
 
 TScreen& Screen() {
-    static TScreen screen;
-    return screen;
+    // Never destroyed: forms that the application object frees at the very end still leave it.
+    static TScreen* const screen = new TScreen;
+    return *screen;
 }

@@ -12,8 +12,6 @@
 #include "ui/backend/Services.h"
 #include "ui/gtk/GtkStyle.h"
 
-#include <cmath>
-
 void EnsureGtk() {
     static bool ready = false;
     if (ready) {
