@@ -34,13 +34,17 @@ function(vexa_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main vexa_warnings)
     # A list inside PROPERTIES must keep its separators escaped.
     string(REPLACE ";" "\\;" labels "${T_LABELS}")
-    string(REPLACE ";" "\\;" environment "${T_ENVIRONMENT}")
-    set(lock)
+    set(properties LABELS "${labels}")
+    # An empty value would swallow the next property's name, so only given ones are passed.
+    if(T_ENVIRONMENT)
+        string(REPLACE ";" "\\;" environment "${T_ENVIRONMENT}")
+        list(APPEND properties ENVIRONMENT "${environment}")
+    endif()
     if(T_LOCK)
-        set(lock RESOURCE_LOCK ${T_LOCK})
+        list(APPEND properties RESOURCE_LOCK ${T_LOCK})
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${labels}" ENVIRONMENT "${environment}" ${lock})
+        PROPERTIES ${properties})
 endfunction()
