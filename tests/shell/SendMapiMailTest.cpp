@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The program finds the mail library by name; this test program's run path names the folder
+// The program finds the mail library by name; the loader's search path begins with the folder
 // into which each test puts the provider it needs.
 class SendMapiMailTest : public ::testing::Test {
 protected:
