@@ -32,19 +32,23 @@ function(vexa_add_test name)
         list(APPEND T_LABELS windows)
     endif()
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main vexa_warnings)
-    # A list inside PROPERTIES must keep its separators escaped.
-    string(REPLACE ";" "\\;" labels "${T_LABELS}")
-    set(properties LABELS "${labels}")
-    # An empty value would swallow the next property's name, so only given ones are passed.
+    # The discovery would flatten list-valued properties (two labels, two variables), so the
+    # properties are set by a file that CTest reads after the discovered cases; bracket arguments
+    # keep each list whole.
+    set(properties "LABELS [==[${T_LABELS}]==]")
     if(T_ENVIRONMENT)
-        string(REPLACE ";" "\\;" environment "${T_ENVIRONMENT}")
-        list(APPEND properties ENVIRONMENT "${environment}")
+        string(APPEND properties " ENVIRONMENT [==[${T_ENVIRONMENT}]==]")
     endif()
     if(T_LOCK)
-        list(APPEND properties RESOURCE_LOCK ${T_LOCK})
+        string(APPEND properties " RESOURCE_LOCK [==[${T_LOCK}]==]")
     endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
-        DISCOVERY_TIMEOUT 60
-        PROPERTIES ${properties})
+        DISCOVERY_TIMEOUT 60)
+    set(properties_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake)
+    file(WRITE ${properties_file}
+        "foreach(test IN LISTS ${name}_TESTS)\n"
+        "    set_tests_properties(\"\${test}\" PROPERTIES ${properties})\n"
+        "endforeach()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${properties_file})
 endfunction()
