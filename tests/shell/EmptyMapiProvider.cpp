@@ -1,4 +1,6 @@
 // A library that is loaded by the mail library's name but has no MAPISendMail.
-extern "C" __attribute__((visibility("default"))) int MAPILogon() {
+#include "tests/shell/TestProviderExport.h"
+
+TEST_PROVIDER_EXPORT int MAPILogon() {
     return 0;
 }

@@ -1,11 +1,29 @@
 // A mail library for tests: records every field of the message it receives into the file that
 // VEXA_TEST_MAPI_RECORD names, and answers with the status VEXA_TEST_MAPI_STATUS (0 by default).
 #include "platform/SimpleMapi.h"
+#include "tests/shell/TestProviderExport.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
+
+// The process environment as the program sets it (on Windows not the C runtime's copy).
+std::string Setting(const char* name) {
+#ifdef _WIN32
+    char value[1024];
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+#else
+    const char* value = std::getenv(name);
+    return value ? value : "";
+#endif
+}
 
 void Field(std::FILE* out, const char* name, const char* text) {
     if (text) {
@@ -28,11 +46,11 @@ void Recipient(std::FILE* out, const char* role, const MapiRecipDesc* recipient)
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) MapiUlong
-MAPISendMail(MapiLHandle session, MapiUlongPtr parent, MapiMessage* message, MapiFlags flags,
-             MapiUlong reserved) {
-    if (const char* path = std::getenv("VEXA_TEST_MAPI_RECORD")) {
-        if (std::FILE* out = std::fopen(path, "w")) {
+TEST_PROVIDER_EXPORT MapiUlong VEXA_MAPI_CALL MAPISendMail(MapiLHandle session, MapiUlongPtr parent,
+                                                           MapiMessage* message, MapiFlags flags,
+                                                           MapiUlong reserved) {
+    if (const std::string path = Setting("VEXA_TEST_MAPI_RECORD"); !path.empty()) {
+        if (std::FILE* out = std::fopen(path.c_str(), "wb")) {
             std::fprintf(out, "session=%lu parent=%s flags=%u reserved=%u\n",
                          static_cast<unsigned long>(session), parent ? "set" : "0", flags,
                          reserved);
@@ -55,6 +73,6 @@ MAPISendMail(MapiLHandle session, MapiUlongPtr parent, MapiMessage* message, Map
             std::fclose(out);
         }
     }
-    const char* status = std::getenv("VEXA_TEST_MAPI_STATUS");
-    return status ? static_cast<MapiUlong>(std::atoi(status)) : SUCCESS_SUCCESS;
+    const std::string status = Setting("VEXA_TEST_MAPI_STATUS");
+    return status.empty() ? SUCCESS_SUCCESS : static_cast<MapiUlong>(std::stoul(status));
 }

@@ -1,5 +1,8 @@
 #include "shell/SendMapiMail.h"
 
+#include "platform/Environment.h"
+#include "platform/ProgramPath.h"
+#include "platform/SimpleMapi.h"
 #include "textcatalog/BabelFishAdmin.h"
 #include "textcatalog/uDefStrings.h"
 #include "textcatalog/uLangDialogs.h"
@@ -7,7 +10,6 @@
 #include "ui/Screen.h"
 #include "ui/headless/HeadlessBackend.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -17,8 +19,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The program finds the mail library by name; the loader's search path begins with the folder
-// into which each test puts the provider it needs.
+// The program finds the mail library by name. Each test puts the provider it needs where the
+// loader looks first: on Windows beside the program, elsewhere in the folder that
+// LD_LIBRARY_PATH names first.
 class SendMapiMailTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -27,10 +30,10 @@ protected:
         BabelFishAdmin()->SelectLanguage("ENU");
         fs::remove(ProviderFile());
         // Beside the provider: one build folder, one record, however many builds run at once.
-        FRecord = fs::path(MAIL_PROVIDER_DIR).parent_path() / "mapi-record.txt";
+        FRecord = ProviderFolder().parent_path() / "mapi-record.txt";
         fs::remove(FRecord);
-        setenv("VEXA_TEST_MAPI_RECORD", FRecord.c_str(), 1);
-        unsetenv("VEXA_TEST_MAPI_STATUS");
+        WriteEnvironmentVariable("VEXA_TEST_MAPI_RECORD", FRecord.string());
+        WriteEnvironmentVariable("VEXA_TEST_MAPI_STATUS", std::nullopt);
     }
     void TearDown() override {
         fs::remove(ProviderFile());
@@ -38,9 +41,17 @@ protected:
         FreeBabelFishAdmin();
         ClearDefStrings();
     }
-    static fs::path ProviderFile() { return fs::path(MAIL_PROVIDER_DIR) / "libmapi32.so"; }
+    static fs::path ProviderFolder() {
+#ifdef _WIN32
+        return fs::path(ProgramFileName()).parent_path();
+#else
+        return MAIL_PROVIDER_DIR;
+#endif
+    }
+    static fs::path ProviderFile() {
+        return ProviderFolder() / MailLibraryName();
+    }
     static void UseProvider(const char* library) {
-        fs::create_directories(MAIL_PROVIDER_DIR);
         fs::copy_file(library, ProviderFile(), fs::copy_options::overwrite_existing);
     }
     std::string Recorded() const {
@@ -118,7 +129,7 @@ TEST_F(SendMapiMailTest, EveryFailureIsShownWithItsStatusAndReturned) {
             UseProvider(c.Provider);
         }
         if (c.Status) {
-            setenv("VEXA_TEST_MAPI_STATUS", c.Status, 1);
+            WriteEnvironmentVariable("VEXA_TEST_MAPI_STATUS", c.Status);
         }
         std::string shown = "(no dialog)";
         PostHeadlessEvent([&shown] {
