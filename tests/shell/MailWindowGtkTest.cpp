@@ -1,7 +1,10 @@
+#include "platform/CodePage.h"
+#include "runtime/Exception.h"
 #include "shell/PreparedMailForm.h"
 #include "textcatalog/BabelFishAdmin.h"
 #include "textcatalog/uDefStrings.h"
 #include "ui/Application.h"
+#include "ui/Screen.h"
 #include "ui/gtk/GtkControlPeer.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +153,60 @@ TEST_F(MailWindowGtk, TabMovesTheFocusInTabOrderAndEnterInTheBodyDoesNothing) {
     EXPECT_EQ(Form->ActiveControl(), Form->edSubject);
     press(GDK_KEY_Return, GdkModifierType(0));
     EXPECT_TRUE(Application().Terminated());
+}
+
+TEST_F(MailWindowGtk, FailureOfAHandlerIsShownInAnErrorBoxAndTheWindowStays) {
+    struct Shown {
+        bool Found = false;
+        std::string Title;
+        std::string Text;
+        GtkMessageType Type = GTK_MESSAGE_OTHER;
+        bool OverTheWindow = false;
+        GtkWidget* MainWindow = nullptr;
+    } shown;
+    shown.MainWindow = Widget(*Form);
+    // Reads the box once it is up and answers it, which ends its modal loop.
+    const guint watch = g_timeout_add(
+        20,
+        [](gpointer data) -> gboolean {
+            auto& seen = *static_cast<Shown*>(data);
+            GList* windows = gtk_window_list_toplevels();
+            for (GList* item = windows; item; item = item->next) {
+                if (!GTK_IS_MESSAGE_DIALOG(item->data) ||
+                    !gtk_widget_get_mapped(GTK_WIDGET(item->data))) {
+                    continue;
+                }
+                GtkWindow* box = GTK_WINDOW(item->data);
+                gchar* text = nullptr;
+                g_object_get(box, "text", &text, "message-type", &seen.Type, nullptr);
+                seen.Found = true;
+                seen.Title = gtk_window_get_title(box);
+                seen.Text = text ? text : "";
+                seen.OverTheWindow =
+                    GTK_WIDGET(gtk_window_get_transient_for(box)) == seen.MainWindow;
+                g_free(text);
+                gtk_dialog_response(GTK_DIALOG(box), GTK_RESPONSE_OK);
+            }
+            g_list_free(windows);
+            return seen.Found ? G_SOURCE_REMOVE : G_SOURCE_CONTINUE;
+        },
+        &shown);
+    Application().Title = "VEXA Mail";
+    Form->btnOk->OnClick = [](TComponent&) {
+        throw Exception(Utf8ToAnsi("Datei für Bezugslinie nicht gefunden"));
+    };
+    gtk_button_clicked(GTK_BUTTON(Widget(*Form->btnOk)));
+    if (!shown.Found) {
+        g_source_remove(watch);
+    }
+    ASSERT_TRUE(shown.Found);
+    EXPECT_EQ(shown.Title, "VEXA Mail");
+    EXPECT_EQ(shown.Text, "Datei für Bezugslinie nicht gefunden.");
+    EXPECT_EQ(shown.Type, GTK_MESSAGE_ERROR);
+    EXPECT_TRUE(shown.OverTheWindow);
+    Settle();
+    EXPECT_TRUE(gtk_widget_get_visible(Widget(*Form)));
+    EXPECT_EQ(Screen().FormCount(), 1);
 }
 
 } // namespace
