@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -39,7 +40,7 @@ TSortedList::~TSortedList() {
     Clear();
 }
 
-int TSortedList::AddEntry(const TSortKey& key, const TSortValue& value) {
+int TSortedList::AddEntry(TSortKey key, TSortValue value) {
     // A table filled in key order appends: a key that sorts after the last entry is not present
     // and belongs at the end, which spares both bisections.
     const bool appends =
@@ -55,7 +56,7 @@ int TSortedList::AddEntry(const TSortKey& key, const TSortValue& value) {
     }
     std::unique_ptr<TSortEntry> entry;
     try {
-        entry = NewEntry(key, value);
+        entry = NewEntry(std::move(key), std::move(value));
     } catch (const std::bad_alloc&) {
         throw EOutOfMemory();
     }
@@ -152,8 +153,8 @@ TCompareResult TSortedList::Compare(const TSortEntry&, const TSortKey&) const {
     throw EAbstractError();
 }
 
-std::unique_ptr<TSortEntry> TSortedList::NewEntry(const TSortKey& key, const TSortValue& value) {
-    return std::make_unique<TSortEntry>(TSortEntry{key, value});
+std::unique_ptr<TSortEntry> TSortedList::NewEntry(TSortKey key, TSortValue value) {
+    return std::make_unique<TSortEntry>(TSortEntry{std::move(key), std::move(value)});
 }
 
 void TSortedList::FreeEntry(std::unique_ptr<TSortEntry>& entry) {
@@ -253,9 +254,9 @@ TObject* TSortedObjList::GetObject(int index) const {
     return object ? *object : nullptr;
 }
 
-std::unique_ptr<TSortEntry> TSortedObjList::NewEntry(const TSortKey& key, const TSortValue& value) {
+std::unique_ptr<TSortEntry> TSortedObjList::NewEntry(TSortKey key, TSortValue value) {
     CheckValueKind(HoldsOneOf<std::monostate, TObject*>(value), "TSortedObjList", "an object");
-    return TSortedList::NewEntry(key, value);
+    return TSortedList::NewEntry(std::move(key), std::move(value));
 }
 
 bool TSortedObjList::IsSameKind(const TSortedList& source) const {
@@ -279,10 +280,9 @@ bool TSortedStringList::FindString(const TSortKey& key, int& index, AnsiString& 
     return true;
 }
 
-std::unique_ptr<TSortEntry> TSortedStringList::NewEntry(const TSortKey& key,
-                                                        const TSortValue& value) {
+std::unique_ptr<TSortEntry> TSortedStringList::NewEntry(TSortKey key, TSortValue value) {
     CheckValueKind(HoldsOneOf<std::monostate, AnsiString>(value), "TSortedStringList", "a string");
-    return TSortedList::NewEntry(key, value);
+    return TSortedList::NewEntry(std::move(key), std::move(value));
 }
 
 bool TSortedStringList::IsSameKind(const TSortedList& source) const {
@@ -312,11 +312,10 @@ bool TSortedIntfList::FindItem(const TSortKey& key, int& index, IntfPtr<IInterfa
     return true;
 }
 
-std::unique_ptr<TSortEntry> TSortedIntfList::NewEntry(const TSortKey& key,
-                                                      const TSortValue& value) {
+std::unique_ptr<TSortEntry> TSortedIntfList::NewEntry(TSortKey key, TSortValue value) {
     CheckValueKind(HoldsOneOf<std::monostate, IntfPtr<IInterface>>(value), "TSortedIntfList",
                    "an interface");
-    return TSortedList::NewEntry(key, value);
+    return TSortedList::NewEntry(std::move(key), std::move(value));
 }
 
 bool TSortedIntfList::IsSameKind(const TSortedList& source) const {

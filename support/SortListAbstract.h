@@ -57,7 +57,7 @@ public:
     // The index at which the new entry now stands, or -1 when the key was present under
     // dupIgnore. Under dupError a present key raises EListError. An entry follows every entry
     // with an equal key.
-    int AddEntry(const TSortKey& key, const TSortValue& value);
+    int AddEntry(TSortKey key, TSortValue value);
     // The value slot of the entry with Key (the first of several equal ones), which the caller
     // may read or overwrite in place, or null; Index is the entry's index or -1.
     TSortValue* FindEntry(const TSortKey& key, int& index);
@@ -98,7 +98,7 @@ public:
 
 protected:
     // Builds the entry for a key and a value: copies of both slots.
-    virtual std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value);
+    virtual std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value);
     // Releases the entry and clears the caller's reference.
     virtual void FreeEntry(std::unique_ptr<TSortEntry>& entry);
     // True when Source is of this class or a descendant of it; each class answers for itself.
@@ -133,7 +133,7 @@ public:
     TObject* GetObject(int index) const;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
@@ -146,7 +146,7 @@ public:
     bool FindString(const TSortKey& key, int& index, AnsiString& text) const;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
@@ -161,6 +161,6 @@ public:
     bool FindItem(const TSortKey& key, int& index, IntfPtr<IInterface>& intf) const;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -141,10 +142,9 @@ TCompareResult TStringSortedObjList::Compare(const TSortEntry& entry, const TSor
                              StringKey(key, "TStringSortedObjList"));
 }
 
-std::unique_ptr<TSortEntry> TStringSortedObjList::NewEntry(const TSortKey& key,
-                                                           const TSortValue& value) {
+std::unique_ptr<TSortEntry> TStringSortedObjList::NewEntry(TSortKey key, TSortValue value) {
     StringKey(key, "TStringSortedObjList");
-    return TSortedObjList::NewEntry(key, value);
+    return TSortedObjList::NewEntry(std::move(key), std::move(value));
 }
 
 bool TStringSortedObjList::IsSameKind(const TSortedList& source) const {
@@ -178,10 +178,9 @@ TCompareResult TStringSortedIntfList::Compare(const TSortEntry& entry, const TSo
                              StringKey(key, "TStringSortedIntfList"));
 }
 
-std::unique_ptr<TSortEntry> TStringSortedIntfList::NewEntry(const TSortKey& key,
-                                                            const TSortValue& value) {
+std::unique_ptr<TSortEntry> TStringSortedIntfList::NewEntry(TSortKey key, TSortValue value) {
     StringKey(key, "TStringSortedIntfList");
-    return TSortedIntfList::NewEntry(key, value);
+    return TSortedIntfList::NewEntry(std::move(key), std::move(value));
 }
 
 bool TStringSortedIntfList::IsSameKind(const TSortedList& source) const {
@@ -208,10 +207,9 @@ TCompareResult TLongSortedStringList::Compare(const TSortEntry& entry, const TSo
     return e > k ? crGreater : (e < k ? crLess : crEqual);
 }
 
-std::unique_ptr<TSortEntry> TLongSortedStringList::NewEntry(const TSortKey& key,
-                                                            const TSortValue& value) {
+std::unique_ptr<TSortEntry> TLongSortedStringList::NewEntry(TSortKey key, TSortValue value) {
     IntegerKey(key);
-    return TSortedStringList::NewEntry(key, value);
+    return TSortedStringList::NewEntry(std::move(key), std::move(value));
 }
 
 bool TLongSortedStringList::IsSameKind(const TSortedList& source) const {

@@ -25,7 +25,7 @@ public:
     TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
@@ -52,7 +52,7 @@ public:
     TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
@@ -70,7 +70,7 @@ public:
     TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const final;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(const TSortKey& key, const TSortValue& value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
