@@ -3,36 +3,11 @@
 #include <string>
 #include <string_view>
 
-std::string EscapeTableField(const char* text) {
-    if (!text) {
-        return "\\N";
-    }
-    std::string out;
-    for (const char c : std::string_view(text)) {
-        switch (c) {
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        default:
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
 namespace {
 
-std::string PoQuoted(std::string_view text) {
-    std::string out = "\"";
+// The C escapes of line breaks, tab and backslash that both formats share; a PO string also
+// escapes its quote.
+void AppendEscaped(std::string& out, std::string_view text, bool escapeQuote) {
     for (const char c : text) {
         switch (c) {
         case '\r':
@@ -48,16 +23,30 @@ std::string PoQuoted(std::string_view text) {
             out += "\\\\";
             break;
         case '"':
-            out += "\\\"";
+            out += escapeQuote ? "\\\"" : "\"";
             break;
         default:
             out.push_back(c);
         }
     }
+}
+
+std::string PoQuoted(std::string_view text) {
+    std::string out = "\"";
+    AppendEscaped(out, text, true);
     return out + "\"";
 }
 
 } // namespace
+
+std::string EscapeTableField(const char* text) {
+    if (!text) {
+        return "\\N";
+    }
+    std::string out;
+    AppendEscaped(out, text, false);
+    return out;
+}
 
 void ExportTextTable(std::span<const std::span<const BuiltinTextRow>> blocks, std::ostream& out) {
     out << "id\tde\ten\n";
