@@ -9,14 +9,6 @@
 
 namespace {
 
-const AnsiString& StringKey(const TSortKey& key, const char* listClass) {
-    const auto* text = std::get_if<AnsiString>(&key);
-    if (!text) {
-        throw EListError(AnsiString(listClass) + ": the key of an entry must be a string");
-    }
-    return *text;
-}
-
 std::int32_t IntegerKey(const TSortKey& key) {
     const auto* number = std::get_if<std::int32_t>(&key);
     if (!number) {
@@ -68,9 +60,17 @@ std::string_view Cut(std::string_view text, int keyLength) {
     return keyLength < 0 ? text : text.substr(0, static_cast<std::size_t>(keyLength));
 }
 
-// The comparison of the string-keyed lists: widened through the ANSI code page, cut to
-// KeyLength characters, then by locale or by bytes. The widened keys are kept between calls,
-// as a search compares many times.
+} // namespace
+
+const AnsiString& StringKeyOf(const TSortKey& key, const char* listClass) {
+    const auto* text = std::get_if<AnsiString>(&key);
+    if (!text) {
+        throw EListError(AnsiString(listClass) + ": the key of an entry must be a string");
+    }
+    return *text;
+}
+
+// The widened keys are kept between calls, as a search compares many times.
 TCompareResult CompareStringKeys(const TSortedList& list, int keyLength, const AnsiString& entry,
                                  const AnsiString& key) {
     // Bytes of ASCII keys need no round trip through UTF-16: it would give them back unchanged.
@@ -92,8 +92,6 @@ TCompareResult CompareStringKeys(const TSortedList& list, int keyLength, const A
     }
     return FromSign(CompareOrdinal(WideToAnsi(e), WideToAnsi(k), list.CaseSensitive));
 }
-
-} // namespace
 
 int CompareStringsLocale(std::u16string_view s1, std::u16string_view s2, TLocaleId locale,
                          int length, bool caseSensitive, bool stringSort) {
@@ -126,31 +124,6 @@ bool TStringSortedObjList::Find(std::string_view key, int& index, TObject*& obje
     return true;
 }
 
-AnsiString TStringSortedObjList::GetKeyString(int index) const {
-    return StringKey(EntryAt(index).Key, "TStringSortedObjList");
-}
-
-void TStringSortedObjList::Assign(const TSortedList& source) {
-    if (const auto* same = dynamic_cast<const TStringSortedObjList*>(&source)) {
-        KeyLength = same->KeyLength;
-    }
-    TSortedObjList::Assign(source);
-}
-
-TCompareResult TStringSortedObjList::Compare(const TSortEntry& entry, const TSortKey& key) const {
-    return CompareStringKeys(*this, KeyLength, StringKey(entry.Key, "TStringSortedObjList"),
-                             StringKey(key, "TStringSortedObjList"));
-}
-
-std::unique_ptr<TSortEntry> TStringSortedObjList::NewEntry(TSortKey key, TSortValue value) {
-    StringKey(key, "TStringSortedObjList");
-    return TSortedObjList::NewEntry(std::move(key), std::move(value));
-}
-
-bool TStringSortedObjList::IsSameKind(const TSortedList& source) const {
-    return dynamic_cast<const TStringSortedObjList*>(&source) != nullptr;
-}
-
 // TStringSortedIntfList
 
 void TStringSortedIntfList::Add(std::string_view key, IntfPtr<IInterface> intf) {
@@ -160,31 +133,6 @@ void TStringSortedIntfList::Add(std::string_view key, IntfPtr<IInterface> intf) 
 bool TStringSortedIntfList::Find(std::string_view key, int& index,
                                  IntfPtr<IInterface>& intf) const {
     return FindItem(AnsiString(key), index, intf);
-}
-
-AnsiString TStringSortedIntfList::GetKeyString(int index) const {
-    return StringKey(EntryAt(index).Key, "TStringSortedIntfList");
-}
-
-void TStringSortedIntfList::Assign(const TSortedList& source) {
-    if (const auto* same = dynamic_cast<const TStringSortedIntfList*>(&source)) {
-        KeyLength = same->KeyLength;
-    }
-    TSortedIntfList::Assign(source);
-}
-
-TCompareResult TStringSortedIntfList::Compare(const TSortEntry& entry, const TSortKey& key) const {
-    return CompareStringKeys(*this, KeyLength, StringKey(entry.Key, "TStringSortedIntfList"),
-                             StringKey(key, "TStringSortedIntfList"));
-}
-
-std::unique_ptr<TSortEntry> TStringSortedIntfList::NewEntry(TSortKey key, TSortValue value) {
-    StringKey(key, "TStringSortedIntfList");
-    return TSortedIntfList::NewEntry(std::move(key), std::move(value));
-}
-
-bool TStringSortedIntfList::IsSameKind(const TSortedList& source) const {
-    return dynamic_cast<const TStringSortedIntfList*>(&source) != nullptr;
 }
 
 // TLongSortedStringList

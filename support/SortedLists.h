@@ -3,6 +3,9 @@
 #include "platform/LocaleCompare.h"
 #include "support/SortListAbstract.h"
 
+#include <memory>
+#include <utility>
+
 // -1, 0 or 1 as S1 sorts before, equal to or after S2 in Locale, compared whole (Length -1) or
 // over their first Length characters, with or without regard to case, with hyphen and
 // apostrophe sorting like other symbols (StringSort) or weighing only between otherwise equal
@@ -10,30 +13,61 @@
 int CompareStringsLocale(std::u16string_view s1, std::u16string_view s2, TLocaleId locale,
                          int length, bool caseSensitive, bool stringSort);
 
-// String keys, each the entry's own copy, object values never owned.
-class TStringSortedObjList : public TSortedObjList {
+// The key slot of an entry of a string-keyed list; raises the list error naming ListClass for
+// any other kind of key.
+const AnsiString& StringKeyOf(const TSortKey& key, const char* listClass);
+// How the string-keyed lists compare: widened through the ANSI code page, cut to KeyLength
+// characters (-1: whole), then by the list's locale rule or by bytes.
+TCompareResult CompareStringKeys(const TSortedList& list, int keyLength, const AnsiString& entry,
+                                 const AnsiString& key);
+
+// What the lists with string keys share on top of their value kind's list (Base): keys that are
+// the entry's own copies, compared over KeyLength characters. Self names the final class, whose
+// kClassName the errors carry.
+template <class Base, class Self>
+class TStringKeyedList : public Base {
 public:
     // -1 compares whole keys; n >= 0 compares only the first n characters of each.
     int KeyLength = -1;
+
+    AnsiString GetKeyString(int index) const {
+        return StringKeyOf(this->EntryAt(index).Key, Self::kClassName);
+    }
+    void Assign(const TSortedList& source) override {
+        if (const auto* same = dynamic_cast<const Self*>(&source)) {
+            KeyLength = same->KeyLength;
+        }
+        Base::Assign(source);
+    }
+    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override {
+        return CompareStringKeys(*this, KeyLength, StringKeyOf(entry.Key, Self::kClassName),
+                                 StringKeyOf(key, Self::kClassName));
+    }
+
+protected:
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override {
+        StringKeyOf(key, Self::kClassName);
+        return Base::NewEntry(std::move(key), std::move(value));
+    }
+    bool IsSameKind(const TSortedList& source) const override {
+        return dynamic_cast<const Self*>(&source) != nullptr;
+    }
+};
+
+// String keys, each the entry's own copy, object values never owned.
+class TStringSortedObjList : public TStringKeyedList<TSortedObjList, TStringSortedObjList> {
+public:
+    static constexpr const char* kClassName = "TStringSortedObjList";
 
     int Add(std::string_view key, TObject* object);
     // True and the entry's object when Key is found; false and null otherwise.
     bool Find(std::string_view key, int& index, TObject*& object) const;
-    AnsiString GetKeyString(int index) const;
-
-    void Assign(const TSortedList& source) override;
-    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
-
-protected:
-    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
-    bool IsSameKind(const TSortedList& source) const override;
 };
 
 // String keys, each the entry's own copy, interface values with one reference per entry.
-class TStringSortedIntfList : public TSortedIntfList {
+class TStringSortedIntfList : public TStringKeyedList<TSortedIntfList, TStringSortedIntfList> {
 public:
-    // -1 compares whole keys; n >= 0 compares only the first n characters of each.
-    int KeyLength = -1;
+    static constexpr const char* kClassName = "TStringSortedIntfList";
 
     void Add(std::string_view key, IntfPtr<IInterface> intf);
     // True and the value when Key is found; false and null otherwise.
@@ -46,17 +80,8 @@ public:
         intf = Supports<I>(found);
         return result;
     }
-    AnsiString GetKeyString(int index) const;
-
-    void Assign(const TSortedList& source) override;
-    TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const override;
-
-protected:
-    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
-    bool IsSameKind(const TSortedList& source) const override;
 };
 
-// Signed 32-bit keys, string values, each the entry's own copy.
 class TLongSortedStringList : public TSortedStringList {
 public:
     TLongSortedStringList() { UseIntegerKeyIndex(); }
