@@ -1,6 +1,7 @@
 // Dictionary entries for real language modules, added by the scan for modules.
 #include "datadict/InformationList.h"
 #include "platform/CodePage.h"
+#include "tests/TempFolder.h"
 #include "textcatalog/BabelFishAdmin.h"
 #include "textcatalog/uDefStrings.h"
 
@@ -31,16 +32,10 @@ protected:
     void SetUp() override {
         FillDefStrings();
         CreateInformationList();
-        FFolder = fs::temp_directory_path() /
-                  ("vexa-dict-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(FFolder);
-        fs::create_directories(FFolder);
     }
     void TearDown() override {
         FAdmin.reset();
         FreeInformationList();
-        fs::remove_all(FFolder);
         ClearDefStrings();
     }
     void Place(const char* module, const char* as) {
@@ -56,7 +51,8 @@ protected:
         return codes;
     }
 
-    fs::path FFolder;
+    TTempFolder FTemp;
+    const fs::path FFolder = FTemp.Folder();
     std::unique_ptr<TBabelFishAdmin> FAdmin = std::make_unique<TBabelFishAdmin>();
 };
 

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/Directory.h"
 #include "runtime/Exception.h"
+#include "tests/TempFolder.h"
 #include "textcatalog/StaticBabelFish.h"
 #include "textcatalog/uDefStrings.h"
 
@@ -50,17 +51,9 @@ WideString Description(const IntfPtr<IInterface>& catalog) {
 // A program folder in a temporary place, filled with copies of the test modules.
 class BabelFishAdmin : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FillDefStrings();
-        FFolder = fs::temp_directory_path() /
-                  ("vexa-scan-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(FFolder);
-        fs::create_directories(FFolder);
-    }
+    void SetUp() override { FillDefStrings(); }
     void TearDown() override {
         FAdmin.reset();
-        fs::remove_all(FFolder);
         ClearDefStrings();
     }
     void Place(const char* module, const fs::path& as) {
@@ -77,7 +70,8 @@ protected:
         return result;
     }
 
-    fs::path FFolder;
+    TTempFolder FTemp;
+    const fs::path FFolder = FTemp.Folder();
     std::unique_ptr<TBabelFishAdmin> FAdmin = std::make_unique<TBabelFishAdmin>();
 };
 

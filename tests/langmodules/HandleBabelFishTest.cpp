@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/FontDefaults.h"
 #include "runtime/Exception.h"
+#include "tests/TempFolder.h"
 #include "textcatalog/uDefStrings.h"
 
 #include <cstdlib>
@@ -32,17 +33,11 @@ class HandleBabelFish : public ::testing::Test {
 protected:
     void SetUp() override {
         FillDefStrings();
-        FFolder =
-            fs::temp_directory_path() /
-            ("vexa-modules-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(FFolder);
         FMarks = FFolder / "marks.txt";
         SetEnvironment("VEXA_TEST_LOAD_MARK", FMarks.string());
     }
     void TearDown() override {
         SetEnvironment("VEXA_TEST_LOAD_MARK", "");
-        fs::remove_all(FFolder);
         ClearDefStrings();
     }
     std::string Marks() const {
@@ -57,7 +52,8 @@ protected:
         return text;
     }
 
-    fs::path FFolder;
+    TTempFolder FTemp;
+    const fs::path FFolder = FTemp.Folder();
     fs::path FMarks;
 };
 

@@ -1,5 +1,6 @@
 #include "mapi/XdgEmailCommand.h"
 #include "platform/DynamicLibrary.h"
+#include "tests/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -64,10 +65,6 @@ TEST(XdgEmailCommand, LeavesOutEmptyAndBlankTextsAndRefusesBrokenMessages) {
 class MailLibrary : public ::testing::Test {
 protected:
     void SetUp() override {
-        FFolder = fs::temp_directory_path() /
-                  ("vexa-xdg-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(FFolder);
         FRecord = FFolder / "argv";
         const fs::path script = FFolder / "xdg-email";
         std::ofstream(script) << "#!/bin/sh\n"
@@ -84,7 +81,6 @@ protected:
     void TearDown() override {
         setenv("PATH", FOldPath.c_str(), 1);
         unsetenv("VEXA_XDG_EXIT");
-        fs::remove_all(FFolder);
     }
     Args Recorded() const {
         std::ifstream in(FRecord, std::ios::binary);
@@ -95,7 +91,8 @@ protected:
         return args;
     }
 
-    fs::path FFolder;
+    TTempFolder FTemp;
+    const fs::path FFolder = FTemp.Folder();
     fs::path FRecord;
     std::string FOldPath;
     TDynamicLibrary FLibrary;
