@@ -153,7 +153,7 @@ TCompareResult TSortedList::Compare(const TSortEntry&, const TSortKey&) const {
     throw EAbstractError();
 }
 
-std::unique_ptr<TSortEntry> TSortedList::NewEntry(TSortKey key, TSortValue value) {
+std::unique_ptr<TSortEntry> TSortedList::NewEntry(TSortKey&& key, TSortValue&& value) {
     return std::make_unique<TSortEntry>(TSortEntry{std::move(key), std::move(value)});
 }
 
@@ -254,7 +254,7 @@ TObject* TSortedObjList::GetObject(int index) const {
     return object ? *object : nullptr;
 }
 
-std::unique_ptr<TSortEntry> TSortedObjList::NewEntry(TSortKey key, TSortValue value) {
+std::unique_ptr<TSortEntry> TSortedObjList::NewEntry(TSortKey&& key, TSortValue&& value) {
     CheckValueKind(HoldsOneOf<std::monostate, TObject*>(value), "TSortedObjList", "an object");
     return TSortedList::NewEntry(std::move(key), std::move(value));
 }
@@ -280,7 +280,7 @@ bool TSortedStringList::FindString(const TSortKey& key, int& index, AnsiString& 
     return true;
 }
 
-std::unique_ptr<TSortEntry> TSortedStringList::NewEntry(TSortKey key, TSortValue value) {
+std::unique_ptr<TSortEntry> TSortedStringList::NewEntry(TSortKey&& key, TSortValue&& value) {
     CheckValueKind(HoldsOneOf<std::monostate, AnsiString>(value), "TSortedStringList", "a string");
     return TSortedList::NewEntry(std::move(key), std::move(value));
 }
@@ -312,7 +312,7 @@ bool TSortedIntfList::FindItem(const TSortKey& key, int& index, IntfPtr<IInterfa
     return true;
 }
 
-std::unique_ptr<TSortEntry> TSortedIntfList::NewEntry(TSortKey key, TSortValue value) {
+std::unique_ptr<TSortEntry> TSortedIntfList::NewEntry(TSortKey&& key, TSortValue&& value) {
     CheckValueKind(HoldsOneOf<std::monostate, IntfPtr<IInterface>>(value), "TSortedIntfList",
                    "an interface");
     return TSortedList::NewEntry(std::move(key), std::move(value));

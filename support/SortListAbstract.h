@@ -97,8 +97,8 @@ public:
     void Unlock() const {}
 
 protected:
-    // Builds the entry for a key and a value: copies of both slots.
-    virtual std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value);
+    // Builds the entry for a key and a value, which it takes over.
+    virtual std::unique_ptr<TSortEntry> NewEntry(TSortKey&& key, TSortValue&& value);
     // Releases the entry and clears the caller's reference.
     virtual void FreeEntry(std::unique_ptr<TSortEntry>& entry);
     // True when Source is of this class or a descendant of it; each class answers for itself.
@@ -133,7 +133,7 @@ public:
     TObject* GetObject(int index) const;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey&& key, TSortValue&& value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
@@ -146,7 +146,7 @@ public:
     bool FindString(const TSortKey& key, int& index, AnsiString& text) const;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey&& key, TSortValue&& value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
@@ -161,6 +161,6 @@ public:
     bool FindItem(const TSortKey& key, int& index, IntfPtr<IInterface>& intf) const;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey&& key, TSortValue&& value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };

@@ -155,7 +155,7 @@ TCompareResult TLongSortedStringList::Compare(const TSortEntry& entry, const TSo
     return e > k ? crGreater : (e < k ? crLess : crEqual);
 }
 
-std::unique_ptr<TSortEntry> TLongSortedStringList::NewEntry(TSortKey key, TSortValue value) {
+std::unique_ptr<TSortEntry> TLongSortedStringList::NewEntry(TSortKey&& key, TSortValue&& value) {
     IntegerKey(key);
     return TSortedStringList::NewEntry(std::move(key), std::move(value));
 }

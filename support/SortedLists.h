@@ -45,7 +45,7 @@ public:
     }
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override {
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey&& key, TSortValue&& value) override {
         StringKeyOf(key, Self::kClassName);
         return Base::NewEntry(std::move(key), std::move(value));
     }
@@ -95,7 +95,7 @@ public:
     TCompareResult Compare(const TSortEntry& entry, const TSortKey& key) const final;
 
 protected:
-    std::unique_ptr<TSortEntry> NewEntry(TSortKey key, TSortValue value) override;
+    std::unique_ptr<TSortEntry> NewEntry(TSortKey&& key, TSortValue&& value) override;
     bool IsSameKind(const TSortedList& source) const override;
 };
 
