@@ -55,7 +55,12 @@ key_into "$dialog" $((WIDTH / 2)) 10 ctrl+c
 expected=$(printf '%s\r\n' --------------------------- Error --------------------------- \
     'E-Mail not sended (Status code 2).' --------------------------- 'OK   ' \
     ---------------------------)
-copied=$(xclip -o -selection clipboard 2>/dev/null)
+# The program takes the key when its loop next runs.
+for _ in $(seq 40); do
+    copied=$(xclip -o -selection clipboard 2>/dev/null)
+    [ "$copied" = "$expected" ] && break
+    sleep 0.05
+done
 [ "$copied" = "$expected" ] || fail "clipboard holds: $(printf '%q' "$copied")"
 key_into "$dialog" $((WIDTH / 2)) 10 Escape
 window_gone '^Error$' || fail "Escape did not close the dialog"

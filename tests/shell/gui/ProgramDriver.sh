@@ -15,12 +15,12 @@ fail() {
     exit 1
 }
 
-# find_window TITLE-REGEX: prints the id of the first window whose title matches, waiting up to
-# ten seconds; prints nothing if none appears.
+# find_window TITLE-REGEX: prints the id of the first shown window whose title matches, waiting
+# up to ten seconds; prints nothing if none appears.
 find_window() {
     local window=""
     for _ in $(seq 200); do
-        window=$(xdotool search --name "$1" 2>/dev/null | head -1)
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
         [ -n "$window" ] && break
         sleep 0.05
     done
