@@ -1,12 +1,4 @@
 #pragma once
 
-#include "runtime/Strings.h"
-
-enum class TMessageBoxIcon { None, Error, Warning, Information, Question };
-
-// A modal message box of the platform with one OK button.
-void ShowPlatformMessageBox(const AnsiString& caption, const AnsiString& text,
-                            TMessageBoxIcon icon);
-
-// The platform's default sound for a message.
-void DefaultBeep();
+// The platform's message box and beep, as the backend provides them.
+#include "ui/backend/MessageBox.h"

@@ -1,7 +1,4 @@
 #pragma once
 
-#include "ui/Font.h"
-
-// The font the window system uses for message texts (Linux: the desktop's default font). False,
-// with Font untouched, when the window system names none.
-bool PlatformMessageFont(TFont& font);
+// The window system's message font, as the backend provides it.
+#include "ui/backend/MessageFont.h"

@@ -1,9 +1,7 @@
-#include "ui/MessageFont.h"
-
 #include "platform/CodePage.h"
+#include "ui/backend/MessageFont.h"
 
 #include <gtk/gtk.h>
-
 #include <memory>
 
 // The desktop's default font, as GTK's settings name it ("Cantarell 11").
@@ -18,8 +16,8 @@ bool PlatformMessageFont(TFont& font) {
     if (!name) {
         return false;
     }
-    const std::unique_ptr<PangoFontDescription, decltype(&pango_font_description_free)>
-        description(pango_font_description_from_string(name), pango_font_description_free);
+    const std::unique_ptr<PangoFontDescription, decltype(&pango_font_description_free)> description(
+        pango_font_description_from_string(name), pango_font_description_free);
     const char* family = pango_font_description_get_family(description.get());
     const int size = pango_font_description_get_size(description.get());
     if (!family || size <= 0 || pango_font_description_get_size_is_absolute(description.get())) {

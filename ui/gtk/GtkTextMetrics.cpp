@@ -1,4 +1,4 @@
-#include "ui/TextMetrics.h"
+#include "ui/backend/TextMetrics.h"
 #include "ui/gtk/GtkBackend.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "ui/headless/HeadlessBackend.h"
 
 #include "ui/Application.h"
-#include "ui/Clipboard.h"
 #include "ui/Form.h"
+#include "ui/backend/Clipboard.h"
 #include "ui/backend/MessageLoop.h"
 #include "ui/backend/Services.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/MessageBox.h"
 #include "ui/Types.h"
+#include "ui/backend/MessageBox.h"
 
 #include <functional>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "ui/TextMetrics.h"
 #include "ui/TextWrap.h"
+#include "ui/backend/TextMetrics.h"
 
 namespace {
 
