@@ -75,15 +75,6 @@ public:
 
     TRect BorderInsets() const override;
 
-    // What the window system reports. A key goes down while the form is active; true when the
-    // form used it, false when it is the focused control's.
-    bool KeyDown(TKeyCode key, TShiftState shift);
-    void CloseCommand() { Close(); }
-    void PlatformResized(int clientWidth, int clientHeight);
-    void PlatformMoved(int left, int top);
-    void PlatformFocusChanged(TWinControl* control);
-    void PlatformActivated();
-
 protected:
     void BoundsChanged(bool sizeChanged) override;
     // The last step of the construction, after the design and before the creation handler.
@@ -91,8 +82,19 @@ protected:
 
 private:
     friend class TControl;
+    // What the window system reports reaches the form only through the backend's events.
+    friend class TFormEvents;
     template <class T, class... Args>
     friend T* CreateForm(TComponent* owner, Args&&... args);
+
+    // A key goes down while the form is active; true when the form used it, false when it is
+    // the focused control's.
+    bool KeyDown(TKeyCode key, TShiftState shift);
+    void CloseCommand() { Close(); }
+    void PlatformResized(int clientWidth, int clientHeight);
+    void PlatformMoved(int left, int top);
+    void PlatformFocusChanged(TWinControl* control);
+    void PlatformActivated();
 
     void FinishCreation();
     void PlaceOnFirstShow();

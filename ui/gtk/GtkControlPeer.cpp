@@ -1,6 +1,7 @@
 #include "ui/gtk/GtkControlPeer.h"
 
 #include "ui/Form.h"
+#include "ui/backend/FormEvents.h"
 #include "ui/gtk/GtkBackend.h"
 
 namespace {
@@ -12,7 +13,7 @@ gboolean FocusIn(GtkWidget*, GdkEvent*, gpointer data) noexcept {
     RunGuarded([peer] {
         auto* control = dynamic_cast<TWinControl*>(&peer->Control());
         if (TForm* form = peer->Control().ParentForm(); form && control) {
-            form->PlatformFocusChanged(control);
+            TFormEvents::FocusChanged(*form, control);
         }
     });
     return FALSE;

@@ -1,6 +1,7 @@
 #include "ui/gtk/GtkFormPeer.h"
 
 #include "ui/Application.h"
+#include "ui/backend/FormEvents.h"
 #include "ui/gtk/GtkBackend.h"
 #include "ui/gtk/GtkKeys.h"
 
@@ -100,7 +101,7 @@ gboolean TGtkFormPeer::OnDraw(GtkWidget* widget, cairo_t* cairo, gpointer data) 
 
 gboolean TGtkFormPeer::OnDelete(GtkWidget*, GdkEvent*, gpointer data) noexcept {
     auto* peer = static_cast<TGtkFormPeer*>(data);
-    RunGuarded([peer] { peer->Form().CloseCommand(); });
+    RunGuarded([peer] { TFormEvents::CloseCommand(peer->Form()); });
     return TRUE; // the model decides what becomes of the window
 }
 
@@ -117,10 +118,10 @@ gboolean TGtkFormPeer::OnKeyPress(GtkWidget*, GdkEventKey* event, gpointer data)
         if (TGtkPeer* focused =
                 TGtkPeer::OfWidget(gtk_window_get_focus(GTK_WINDOW(peer->Outer())))) {
             if (auto* control = dynamic_cast<TWinControl*>(&focused->Control())) {
-                form.PlatformFocusChanged(control);
+                TFormEvents::FocusChanged(form, control);
             }
         }
-        used = form.KeyDown(key, ShiftStateOf(event->state));
+        used = TFormEvents::KeyDown(form, key, ShiftStateOf(event->state));
     });
     return used ? TRUE : FALSE;
 }
@@ -137,10 +138,10 @@ gboolean TGtkFormPeer::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointe
     RunGuarded([&] {
         TForm& form = peer->Form();
         if (form.WindowState() == TWindowState::Normal) {
-            form.PlatformMoved(x, y);
+            TFormEvents::Moved(form, x, y);
         }
         if (peer->Resizable()) {
-            form.PlatformResized(width, height);
+            TFormEvents::Resized(form, width, height);
         }
     });
     return FALSE;
@@ -148,6 +149,6 @@ gboolean TGtkFormPeer::OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointe
 
 gboolean TGtkFormPeer::OnFocusIn(GtkWidget*, GdkEvent*, gpointer data) noexcept {
     auto* peer = static_cast<TGtkFormPeer*>(data);
-    RunGuarded([peer] { peer->Form().PlatformActivated(); });
+    RunGuarded([peer] { TFormEvents::Activated(peer->Form()); });
     return FALSE;
 }

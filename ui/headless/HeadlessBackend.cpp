@@ -3,6 +3,7 @@
 #include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/backend/Clipboard.h"
+#include "ui/backend/FormEvents.h"
 #include "ui/backend/MessageLoop.h"
 #include "ui/backend/Services.h"
 
@@ -84,7 +85,7 @@ void RunMessageLoop(TApplication& application) {
 void RunModalLoop(TForm& form) {
     while (form.ModalResult() == mrNone && !Application().Terminated()) {
         if (!DispatchNextEvent(Application())) {
-            form.CloseCommand();
+            TFormEvents::CloseCommand(form);
         }
     }
 }

@@ -1,10 +1,11 @@
 #include "ui/Application.h"
 #include "ui/Form.h"
+#include "ui/backend/FormEvents.h"
 #include "ui/headless/HeadlessBackend.h"
 
 bool HeadlessPressKey(TForm& form, TKeyCode key, TShiftState shift) {
     bool used = false;
-    Application().Dispatch([&] { used = form.KeyDown(key, shift); });
+    Application().Dispatch([&] { used = TFormEvents::KeyDown(form, key, shift); });
     return used;
 }
 
@@ -15,9 +16,9 @@ void HeadlessClick(TControl& control) {
 }
 
 void HeadlessResize(TForm& form, int clientWidth, int clientHeight) {
-    Application().Dispatch([&] { form.PlatformResized(clientWidth, clientHeight); });
+    Application().Dispatch([&] { TFormEvents::Resized(form, clientWidth, clientHeight); });
 }
 
 void HeadlessCloseCommand(TForm& form) {
-    Application().Dispatch([&] { form.CloseCommand(); });
+    Application().Dispatch([&] { TFormEvents::CloseCommand(form); });
 }
