@@ -3,7 +3,7 @@
 #include "platform/CodePage.h"
 #include "runtime/Exception.h"
 #include "runtime/Format.h"
-#include "runtime/MulDiv.h"
+#include "textcatalog/LangDialogLayout.h"
 #include "textcatalog/uLangBasics.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
@@ -12,7 +12,6 @@
 #include "ui/MessageBox.h"
 #include "ui/MessageFont.h"
 #include "ui/Screen.h"
-#include "ui/TextMetrics.h"
 
 #include <algorithm>
 #include <memory>
@@ -38,7 +37,6 @@ std::unique_ptr<std::array<AnsiString, kLangDlgButtonCount>>& ButtonNames() {
 }
 
 constexpr const char* kDivider = "---------------------------\r\n";
-constexpr const char* kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 AnsiString LangText(TTextId id) {
     return WideToAnsi(GetLangString(id));
@@ -62,6 +60,10 @@ const TLangDlgTypeInfo& LangDlgTypeInfo(TLangDlgType type) {
 
 const TLangDlgButtonInfo& LangDlgButtonInfo(TLangDlgButton kind) {
     return kButtons[std::min<int>(kind, lbHelp)];
+}
+
+AnsiString LangDlgButtonCaption(TLangDlgButton kind) {
+    return LangText(LangDlgButtonInfo(kind).CaptionId);
 }
 
 const AnsiString& LangDlgButtonName(TLangDlgButton kind) {
@@ -154,54 +156,22 @@ TMessageForm* CreateLangMessageForm(const AnsiString& text, TLangDlgType type,
             form->HandleDialogKey(sender, key, shift);
         };
 
-        const TFont& font = form->Font();
-        const TSize letters = TextExtent(font, kAlphabet);
-        const int w = letters.Width / 52;
-        const int h = letters.Height;
-        const int horizontalMargin = MulDiv(8, w, 4);
-        const int verticalMargin = MulDiv(8, h, 8);
-        const int horizontalSpacing = MulDiv(10, w, 4);
-        const int verticalSpacing = MulDiv(10, h, 8);
-        const int buttonHeight = MulDiv(14, h, 8);
-        const int buttonSpacing = MulDiv(4, w, 4);
-        int buttonWidth = MulDiv(50, w, 4);
-
-        auto& cache = ButtonWidthCache();
-        int count = 0;
-        for (int kind = 0; kind < kLangDlgButtonCount; ++kind) {
-            if (!Contains(buttons, static_cast<TLangDlgButton>(kind))) {
-                continue;
-            }
-            ++count;
-            if (cache[kind] == 0) {
-                cache[kind] = TextExtent(font, LangText(kButtons[kind].CaptionId)).Width + 8;
-            }
-            buttonWidth = std::max(buttonWidth, cache[kind]);
-        }
-
-        const TSize textSize = WrappedTextExtent(font, text, Screen().Width() / 2);
-        const TLangDlgTypeInfo& info = LangDlgTypeInfo(type);
-        const bool hasIcon = info.Icon != TStockIcon::None;
-        const int iconTextWidth =
-            hasIcon ? textSize.Width + horizontalSpacing + 32 : textSize.Width;
-        const int iconTextHeight = hasIcon ? std::max(textSize.Height, 32) : textSize.Height;
-        const int buttonGroupWidth =
-            count == 0 ? 0 : count * buttonWidth + (count - 1) * buttonSpacing;
-
-        const int clientWidth = std::max(iconTextWidth, buttonGroupWidth) + 2 * horizontalMargin;
-        form->SetClientSize(clientWidth,
-                            iconTextHeight + buttonHeight + verticalSpacing + 2 * verticalMargin);
+        const TLangMessageLayout layout =
+            MeasureLangMessage(form->Font(), text, type, buttons, Screen().Width() / 2);
+        form->SetClientSize(layout.Client.Width, layout.Client.Height);
         form->SetBounds(Screen().Width() / 2 - form->Width() / 2,
                         Screen().Height() / 2 - form->Height() / 2, form->Width(), form->Height());
 
+        const TLangDlgTypeInfo& info = LangDlgTypeInfo(type);
         form->SetCaption(type == dtCustom ? Application().Title : LangText(info.TitleId));
 
-        if (hasIcon) {
+        if (info.Icon != TStockIcon::None) {
             auto* image = new TImage(form);
             image->SetName("Image");
             image->SetParent(form);
             image->SetStockIcon(info.Icon);
-            image->SetBounds(horizontalMargin, verticalMargin, 32, 32);
+            image->SetBounds(layout.Icon.Left, layout.Icon.Top, layout.Icon.Width(),
+                             layout.Icon.Height());
         }
 
         auto* message = new TLabel(form);
@@ -211,14 +181,15 @@ TMessageForm* CreateLangMessageForm(const AnsiString& text, TLangDlgType type,
         message->SetWordWrap(true);
         message->SetCaption(text);
         message->SetBiDiMode(form->BiDiMode());
-        int left = iconTextWidth - textSize.Width + horizontalMargin;
+        int left = layout.Message.Left;
         if (message->UseRightToLeftAlignment()) {
-            left = clientWidth - left - textSize.Width;
+            left = layout.Client.Width - left - layout.Message.Width();
         }
-        message->SetBounds(left, verticalMargin, textSize.Width, textSize.Height);
+        message->SetBounds(left, layout.Message.Top, layout.Message.Width(),
+                           layout.Message.Height());
 
         const int cancel = CancelButton(buttons);
-        int x = (clientWidth - buttonGroupWidth) / 2;
+        int x = layout.FirstButton.X;
         for (int kind = 0; kind < kLangDlgButtonCount; ++kind) {
             const auto buttonKind = static_cast<TLangDlgButton>(kind);
             if (!Contains(buttons, buttonKind)) {
@@ -227,7 +198,7 @@ TMessageForm* CreateLangMessageForm(const AnsiString& text, TLangDlgType type,
             auto* button = new TButton(form);
             button->SetName(LangDlgButtonName(buttonKind));
             button->SetParent(form);
-            button->SetCaption(LangText(kButtons[kind].CaptionId));
+            button->SetCaption(LangDlgButtonCaption(buttonKind));
             button->SetModalResult(kButtons[kind].Result);
             if (buttonKind == defaultButton) {
                 button->SetDefault(true);
@@ -241,9 +212,8 @@ TMessageForm* CreateLangMessageForm(const AnsiString& text, TLangDlgType type,
                     form->ShowDialogHelp(sender);
                 };
             }
-            button->SetBounds(x, iconTextHeight + verticalMargin + verticalSpacing, buttonWidth,
-                              buttonHeight);
-            x += buttonWidth + buttonSpacing;
+            button->SetBounds(x, layout.FirstButton.Y, layout.Button.Width, layout.Button.Height);
+            x += layout.Button.Width + layout.ButtonSpacing;
         }
         return form;
     } catch (...) {

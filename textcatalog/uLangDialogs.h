@@ -65,6 +65,8 @@ struct TLangDlgButtonInfo {
     std::int32_t TaskButtonId;
 };
 const TLangDlgButtonInfo& LangDlgButtonInfo(TLangDlgButton kind);
+// The caption of a button kind in the current language.
+AnsiString LangDlgButtonCaption(TLangDlgButton kind);
 // The name of the button of a kind ("Yes" to "Help"); the table is released at shutdown.
 const AnsiString& LangDlgButtonName(TLangDlgButton kind);
 void ReleaseLangDlgButtonNames();

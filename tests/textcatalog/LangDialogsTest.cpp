@@ -84,6 +84,17 @@ TEST_F(LangDialogs, MailFailureDialogHasTheComputedLayout) {
     EXPECT_EQ(ButtonWidthCache()[lbOK], 2 * 6 + 8);
 }
 
+TEST_F(LangDialogs, RightToLeftMessageMirrorsItsLeftEdgeOnly) {
+    Application().BiDiMode = TBiDiMode::RightToLeft;
+    auto rightToLeft = Build(kMailFailure, dtError, LangDlgButtons({lbOK}));
+    Application().BiDiMode = TBiDiMode::RightToLeftReadingOnly;
+    auto readingOnly = Build(kMailFailure, dtError, LangDlgButtons({lbOK}));
+    Application().BiDiMode = TBiDiMode::LeftToRight;
+    EXPECT_EQ(rightToLeft->Message->BoundsRect(), (TRect{281 - 59 - 210, 13, 281 - 59, 13 + 13}));
+    EXPECT_EQ(readingOnly->Message->BoundsRect(), (TRect{59, 13, 59 + 210, 13 + 13}));
+    EXPECT_EQ(ButtonOf(*rightToLeft, "OK")->BoundsRect(), (TRect{103, 61, 103 + 75, 61 + 23}));
+}
+
 TEST_F(LangDialogs, LongMessageWrapsAtHalfTheScreenWidthAndGrowsInHeight) {
     AnsiString text;
     for (int i = 0; i < 40; ++i) {
