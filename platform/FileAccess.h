@@ -9,7 +9,10 @@
 struct TFileInfo {
     bool Exists = false;
     bool IsFolder = false;
-    // The read-only attribute (Windows); on Linux: the owner may not write the file.
+    // The read-only attribute (Windows). On Linux: the write bit of the class that applies to the
+    // process's user (owner, group or others) is clear, or the system denies writing; the
+    // superuser counts as owner, group member or other like anyone else, so that a file it did
+    // not mean to write stays as it is.
     bool ReadOnly = false;
 };
 TFileInfo QueryFileInfo(const AnsiString& path);
@@ -22,6 +25,10 @@ enum class TReadStatus {
 };
 // The whole content of the file, byte for byte.
 TReadStatus ReadWholeFile(const AnsiString& path, std::string& content);
+
+// The file that Path names once symbolic links are followed; Path itself when it is no link or
+// the link leads nowhere (Windows: always Path).
+AnsiString FileLinkTarget(const AnsiString& path);
 
 // Creates Folder with all missing parent folders; true when it exists as a folder afterwards.
 // An empty name is the current folder.

@@ -1,18 +1,71 @@
 #include "platform/FileAccess.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
+
+namespace {
+
+bool InGroup(gid_t group) {
+    if (getegid() == group) {
+        return true;
+    }
+    const int count = getgroups(0, nullptr);
+    if (count <= 0) {
+        return false;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int filled = getgroups(count, groups.data());
+    return filled > 0 &&
+           std::find(groups.begin(), groups.begin() + filled, group) != groups.begin() + filled;
+}
+
+// The class of the permission bits that applies to the user, as the system checks it for
+// anyone but the superuser, whose override would let it replace any file.
+bool WriteBitClear(const struct stat& info) {
+    mode_t bit = S_IWOTH;
+    if (info.st_uid == geteuid()) {
+        bit = S_IWUSR;
+    } else if (InGroup(info.st_gid)) {
+        bit = S_IWGRP;
+    }
+    return (info.st_mode & bit) == 0;
+}
+
+bool WriteProtected(const AnsiString& path, const struct stat& info) {
+    if (WriteBitClear(info)) {
+        return true;
+    }
+    // An access list or a read-only file system may still forbid it.
+    return geteuid() != 0 && faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EROFS || errno == EPERM);
+}
+
+} // namespace
 
 TFileInfo QueryFileInfo(const AnsiString& path) {
     struct stat info {};
     if (path.empty() || stat(path.c_str(), &info) != 0) {
         return {};
     }
-    return {.Exists = true,
-            .IsFolder = S_ISDIR(info.st_mode),
-            .ReadOnly = (info.st_mode & S_IWUSR) == 0};
+    return {
+        .Exists = true, .IsFolder = S_ISDIR(info.st_mode), .ReadOnly = WriteProtected(path, info)};
+}
+
+AnsiString FileLinkTarget(const AnsiString& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        char resolved[PATH_MAX];
+        if (realpath(path.c_str(), resolved)) {
+            return resolved;
+        }
+    }
+    return path;
 }
 
 TReadStatus ReadWholeFile(const AnsiString& path, std::string& content) {

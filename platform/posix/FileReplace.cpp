@@ -3,25 +3,12 @@
 #include "platform/FileAccess.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// A link is kept as a link: its target is what gets replaced.
-AnsiString ResolveLink(const AnsiString& path) {
-    struct stat info {};
-    if (lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        char resolved[PATH_MAX];
-        if (realpath(path.c_str(), resolved)) {
-            return resolved;
-        }
-    }
-    return path;
-}
 
 bool WriteAll(int fd, std::string_view content) {
     while (!content.empty()) {
@@ -67,7 +54,12 @@ bool ReplaceFileContent(const AnsiString& path, std::string_view content) {
     if (path.empty()) {
         return false;
     }
-    const AnsiString target = ResolveLink(path);
+    // A link is kept as a link: its target is what gets replaced.
+    const AnsiString target = FileLinkTarget(path);
+    // The rename would replace a file that the user may not write, and hand it to the user.
+    if (QueryFileInfo(target).ReadOnly) {
+        return false;
+    }
     AnsiString temporary = target + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {

@@ -37,6 +37,10 @@ TFileInfo QueryFileInfo(const AnsiString& path) {
             .ReadOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0};
 }
 
+AnsiString FileLinkTarget(const AnsiString& path) {
+    return path;
+}
+
 TReadStatus ReadWholeFile(const AnsiString& path, std::string& content) {
     content.clear();
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,

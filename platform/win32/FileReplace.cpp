@@ -25,6 +25,9 @@ bool ReplaceFileContent(const AnsiString& path, std::string_view content) {
     if (path.empty()) {
         return false;
     }
+    if (QueryFileInfo(path).ReadOnly) {
+        return false;
+    }
     const AnsiString folder = ExtractFileDir(path);
     // Creates the temporary file with a name of its own in the target's folder.
     char temporary[MAX_PATH];
