@@ -21,6 +21,10 @@ TRect TScreen::WorkAreaRect() const {
     return PlatformWorkArea();
 }
 
+TRect TScreen::DesktopRect() const {
+    return PlatformDesktopRect();
+}
+
 void TScreen::AddForm(TForm& form) {
     FForms.push_back(&form);
 }

@@ -20,8 +20,12 @@ public:
     int Height() const;
     // The part of the screen that windows may use.
     TRect WorkAreaRect() const;
-    int DesktopWidth() const { return Width(); }
-    int DesktopHeight() const { return Height(); }
+    // The whole desktop over every monitor.
+    TRect DesktopRect() const;
+    int DesktopLeft() const { return DesktopRect().Left; }
+    int DesktopTop() const { return DesktopRect().Top; }
+    int DesktopWidth() const { return DesktopRect().Width(); }
+    int DesktopHeight() const { return DesktopRect().Height(); }
 
 private:
     friend class TForm;

@@ -29,6 +29,12 @@ inline TRect MakeBounds(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }
 
+// The smallest rectangle that holds both.
+inline TRect UnionRect(const TRect& a, const TRect& b) {
+    return {a.Left < b.Left ? a.Left : b.Left, a.Top < b.Top ? a.Top : b.Top,
+            a.Right > b.Right ? a.Right : b.Right, a.Bottom > b.Bottom ? a.Bottom : b.Bottom};
+}
+
 // Where a control goes inside its parent's client area.
 enum class TAlign { None, Top, Bottom, Left, Right, Client };
 

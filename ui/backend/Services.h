@@ -15,6 +15,9 @@ TRgb PlatformSystemColor(int index);
 // The size of the whole screen and of the part of it that windows may use.
 TSize PlatformScreenSize();
 TRect PlatformWorkArea();
+// The whole desktop over every monitor, in the screen's coordinates (Windows: the virtual
+// screen; GTK: the union of the monitors' geometry). It may begin left of or above the screen.
+TRect PlatformDesktopRect();
 
 // The frame the window system puts around a form's client area.
 TRect PlatformFrameInsets(const TForm& form);

@@ -121,6 +121,21 @@ TRect PlatformWorkArea() {
     return MakeBounds(area.x, area.y, area.width, area.height);
 }
 
+TRect PlatformDesktopRect() {
+    EnsureGtk();
+    GdkDisplay* display = gdk_display_get_default();
+    TRect desktop;
+    bool first = true;
+    for (int i = 0; i < gdk_display_get_n_monitors(display); ++i) {
+        GdkRectangle area{};
+        gdk_monitor_get_geometry(gdk_display_get_monitor(display, i), &area);
+        const TRect monitor = MakeBounds(area.x, area.y, area.width, area.height);
+        desktop = first ? monitor : UnionRect(desktop, monitor);
+        first = false;
+    }
+    return desktop;
+}
+
 TRect PlatformFrameInsets(const TForm&) {
     // The window manager's frame lies outside the window GTK gives us.
     return {};

@@ -21,6 +21,11 @@ TSize& ScreenSize() {
     return size;
 }
 
+std::optional<TRect>& DesktopRect() {
+    static std::optional<TRect> desktop;
+    return desktop;
+}
+
 struct TClipboardState {
     AnsiString Text;
     bool Busy = false;
@@ -60,6 +65,10 @@ void PostHeadlessEvent(std::function<void()> event) {
 
 void SetHeadlessScreenSize(TSize size) {
     ScreenSize() = size;
+}
+
+void SetHeadlessDesktopRect(std::optional<TRect> desktop) {
+    DesktopRect() = desktop;
 }
 
 void ShowPlatformMessageBox(const AnsiString& caption, const AnsiString& text,
@@ -102,6 +111,10 @@ TSize PlatformScreenSize() {
 
 TRect PlatformWorkArea() {
     return {0, 0, ScreenSize().Width, ScreenSize().Height};
+}
+
+TRect PlatformDesktopRect() {
+    return DesktopRect().value_or(TRect{0, 0, ScreenSize().Width, ScreenSize().Height});
 }
 
 TRect PlatformFrameInsets(const TForm& form) {

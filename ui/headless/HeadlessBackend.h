@@ -4,6 +4,7 @@
 #include "ui/backend/MessageBox.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class TControl;
@@ -13,7 +14,8 @@ class TForm;
 // to act as a user would.
 //
 // Its fixed metrics:
-// - the screen is 1024 by 768 pixels unless a test sets another size, all of it work area;
+// - the screen is 1024 by 768 pixels unless a test sets another size, all of it work area; the
+//   desktop is the screen unless a test sets one over several monitors;
 // - a form's frame is 8 pixels left, right and below and 31 above its client area when it is
 //   sizeable, 3 and 26 for the other framed styles, none without a border;
 // - text: every character of a font PixelHeight pixels high is (PixelHeight + 1) / 2 pixels
@@ -32,6 +34,8 @@ std::vector<THeadlessMessageBox>& HeadlessMessageBoxes();
 void PostHeadlessEvent(std::function<void()> event);
 
 void SetHeadlessScreenSize(TSize size);
+// The desktop over every monitor; without one set (nullopt), the screen alone.
+void SetHeadlessDesktopRect(std::optional<TRect> desktop);
 
 // What a user does. Each goes through the application's dispatch as an event would.
 // A key pressed while Form is active; true when the form used it.
