@@ -133,6 +133,10 @@ const TIniContent::TSection* TIniContent::FindSection(std::string_view name) con
     return LastNamed(FSections, name);
 }
 
+TIniContent::TSection* TIniContent::FindSection(std::string_view name) {
+    return LastNamed(FSections, name);
+}
+
 std::optional<AnsiString> TIniContent::ReadString(std::string_view section,
                                                   std::string_view name) const {
     const TSection* found = FindSection(section);
@@ -168,7 +172,7 @@ void TIniContent::WriteString(std::string_view section, std::string_view name,
         keyName.find('=') != AnsiString::npos || keyName.front() == ';' || keyName.front() == '[') {
         throw EConvertError("Der Name oder Wert kann nicht in einer INI-Datei stehen");
     }
-    TSection* target = LastNamed(FSections, sectionName);
+    TSection* target = FindSection(sectionName);
     if (!target) {
         FSections.push_back({sectionName, {}});
         target = &FSections.back();
@@ -178,6 +182,20 @@ void TIniContent::WriteString(std::string_view section, std::string_view name,
     } else {
         target->Entries.push_back({keyName, Trim(value)});
     }
+}
+
+void TIniContent::DeleteKey(std::string_view section, std::string_view name) {
+    if (TSection* found = FindSection(Trim(section))) {
+        const AnsiString keyName = Trim(name);
+        std::erase_if(found->Entries,
+                      [&](const TEntry& entry) { return SameText(entry.Name, keyName); });
+    }
+}
+
+void TIniContent::EraseSection(std::string_view section) {
+    const AnsiString sectionName = Trim(section);
+    std::erase_if(FSections,
+                  [&](const TSection& found) { return SameText(found.Name, sectionName); });
 }
 
 std::optional<std::int32_t> ParseIniInteger(std::string_view text) {

@@ -48,9 +48,15 @@ public:
     // missing. A name or value that the file could not carry (a line break; a name that is empty,
     // holds "=" or would read as a comment or section) raises EConvertError.
     void WriteString(std::string_view section, std::string_view name, std::string_view value);
+    // Removes the key from the section that a lookup reads, every line of it, so that no earlier
+    // line of the same name comes to light. Nothing when section or key is missing.
+    void DeleteKey(std::string_view section, std::string_view name);
+    // Removes every section of the name: with the last one gone an earlier one would be read.
+    void EraseSection(std::string_view section);
 
 private:
     const TSection* FindSection(std::string_view name) const;
+    TSection* FindSection(std::string_view name);
 
     std::vector<TSection> FSections;
 };

@@ -1,5 +1,6 @@
 #include "settings/StoragePlaceholders.h"
 
+#include "platform/Directory.h"
 #include "platform/FileAccess.h"
 #include "platform/ProgramPath.h"
 #include "platform/VersionInfo.h"
@@ -111,4 +112,17 @@ bool ExpandStoragePlaceholders(std::string_view text, AnsiString& expanded) {
         }
     }
     return replaced;
+}
+
+AnsiString ExpandStorageFileName(std::string_view name, std::string_view folder) {
+    AnsiString expanded;
+    ExpandStoragePlaceholders(name, expanded);
+    if (folder.empty() || !IsRelativePath(expanded)) {
+        return expanded;
+    }
+    AnsiString full(folder);
+    if (full.back() != PathDelimiter() && full.back() != '/') {
+        full += PathDelimiter();
+    }
+    return full + expanded;
 }

@@ -15,3 +15,8 @@
 // between "%" signs (FORMNAME and FORMCAPTION among them, as a storage without an owner window
 // has no form to name) and a lone "%" stay as written. Returns true when anything was replaced.
 bool ExpandStoragePlaceholders(std::string_view text, AnsiString& expanded);
+
+// The file a storage's file name names: the name with its placeholders filled, and a name that
+// is relative once filled taken from Folder (nothing is added for an empty Folder). Folder is a
+// path as it is, never scanned for placeholders.
+AnsiString ExpandStorageFileName(std::string_view name, std::string_view folder);

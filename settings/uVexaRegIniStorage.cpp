@@ -4,6 +4,7 @@
 #include "platform/FileAccess.h"
 #include "platform/ShellFolders.h"
 #include "settings/IniContent.h"
+#include "settings/IniEncoding.h"
 #include "support/MiscTool.h"
 
 #include <algorithm>
@@ -23,13 +24,15 @@ AnsiString WithDelimiter(AnsiString folder) {
     return folder;
 }
 
-// An unreadable bootstrap file decides nothing: the defaults apply, and they store nothing.
+// An unreadable bootstrap file decides nothing: the defaults apply, and they store nothing. The
+// file is only read, so its text is taken into the program's code page whole.
 TIniContent ReadBootstrapFile(const AnsiString& fileName) {
-    std::string text;
-    if (ReadWholeFile(fileName, text) != TReadStatus::Read) {
+    std::string bytes;
+    if (ReadWholeFile(fileName, bytes) != TReadStatus::Read) {
         return {};
     }
-    return TIniContent::Parse(text);
+    const TIniText text = DecodeIniText(bytes);
+    return TIniContent::Parse(IniTextToAnsi(text.Encoding, text.Text));
 }
 
 AnsiString DefaultIniFileName() {
@@ -38,18 +41,13 @@ AnsiString DefaultIniFileName() {
     return WithDelimiter(folder) + AnsiString(kDefaultIniFileName);
 }
 
-// The settings file that the bootstrap file names: the default for a missing or empty name, a
-// relative name taken from the bootstrap file's folder rather than from whatever folder is
-// current at start-up.
-AnsiString SettingsFileName(const TIniContent& bootstrap, const AnsiString& bootstrapFileName) {
+// The settings file name that the bootstrap file gives, its environment references expanded;
+// the default for a missing or empty name.
+AnsiString SettingsFileName(const TIniContent& bootstrap) {
     AnsiString name = ExpandEnvironmentText(
         bootstrap.ReadString(kConfigurationSection, "IniFileName", DefaultIniFileName()));
     if (Trim(name).empty()) {
         return DefaultIniFileName();
-    }
-    const AnsiString bootstrapFolder = ExtractFileDir(bootstrapFileName);
-    if (IsRelativePath(name) && !bootstrapFolder.empty()) {
-        name = WithDelimiter(bootstrapFolder) + name;
     }
     return name;
 }
@@ -81,7 +79,10 @@ void TRegIniData::OpenStore(const AnsiString& bootstrapFileName) {
         FStore = std::move(storage);
     } else {
         auto storage = std::make_unique<TVexaAppIniFileStorage>();
-        storage->SetFileName(SettingsFileName(bootstrap, bootstrapFileName));
+        // A name that is relative once its placeholders are filled is taken from the bootstrap
+        // file's folder, not from whatever folder is current at start-up.
+        storage->SetBaseFolder(ExtractFileDir(bootstrapFileName));
+        storage->SetFileName(SettingsFileName(bootstrap));
         // The folder of the file actually used, placeholders filled; a folder that cannot be
         // created leaves a store that starts empty and cannot write back.
         ForceDirectories(ExtractFileDir(storage->FullFileName()));

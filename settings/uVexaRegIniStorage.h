@@ -36,9 +36,10 @@ public:
 // The bootstrap file (section "CONFIGURATION") is only read: "UseRegistry" (integer, default 1)
 // chooses the registry when not 0; "RegistryRoot" names the root key (default and fallback
 // prCurrentUser); "IniFileName" names the settings file (default "Vexa.ini" in the user's
-// application data folder), with environment references expanded. A relative name is taken
-// from the bootstrap file's folder; an empty one counts as missing. A bootstrap file that
-// cannot be read counts as missing. The settings file's folder is created here when missing.
+// application data folder), with environment references expanded. A name that is relative once
+// its placeholders are filled is taken from the bootstrap file's folder; an empty one counts as
+// missing. A bootstrap file that cannot be read counts as missing; one in UTF-8 or UTF-16 with
+// its mark is read in that encoding. The settings file's folder is created here when missing.
 class TRegIniData {
 public:
     // Opens the store that the program's bootstrap file chooses.

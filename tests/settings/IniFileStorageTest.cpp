@@ -1,7 +1,9 @@
 #include "SettingsFixtures.h"
+#include "runtime/Exception.h"
 #include "settings/VexaAppIniFileStorage.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,7 +35,7 @@ TEST(IniFileStorage, AnUnchangedFileIsWrittenBackInTheNormalisedForm) {
         storage.SetFileName(file);
         EXPECT_EQ(storage.FullFileName(), file);
         EXPECT_FALSE(storage.ReadOnly());
-        EXPECT_EQ(storage.Content().ReadString("forms", "MAIN"), "10,20,300,400");
+        EXPECT_EQ(storage.ReadString("forms", "MAIN"), "10,20,300,400");
         // Nothing is written before the release.
         EXPECT_EQ(ReadTextFile(file), kMessyFile);
     }
@@ -48,11 +50,92 @@ TEST(IniFileStorage, ChangesAreWrittenAtRelease) {
     {
         TVexaAppIniFileStorage storage;
         storage.SetFileName(file);
-        storage.Content().WriteString("FORMS", "Main", "1,2,3,4");
-        storage.Content().WriteString("FORMS", "Dialog", "5,6,7,8");
+        storage.WriteString("FORMS", "Main", "1,2,3,4");
+        storage.WriteString("FORMS", "Dialog", "5,6,7,8");
     }
     EXPECT_EQ(ReadTextFile(file), "[FORMS]\r\nMain=1,2,3,4\r\nDialog=5,6,7,8\r\n\r\n"
                                   "[Other]\r\nKey=caf\xE9\r\n\r\n");
+}
+
+// What another program writes while this one runs: a value added to a section and a section.
+constexpr char kReadAtStart[] = "[A]\r\nx=1\r\ny=2\r\n\r\n[B]\r\nz=3\r\n\r\n";
+constexpr char kWrittenMeanwhile[] = "[A]\r\nx=1\r\ny=2\r\nw=other\r\n\r\n"
+                                     "[B]\r\nz=3\r\n\r\n[C]\r\nc=other\r\n\r\n";
+
+struct TRunChanges {
+    const char* What;
+    std::function<void(TVexaAppIniFileStorage&)> Change;
+    const char* Expected;
+};
+
+TEST(IniFileStorage, TheWriteBackAppliesOnlyThisRunsChangesToTheFileAsItIsThen) {
+    const TRunChanges cases[] = {
+        {"nothing", [](TVexaAppIniFileStorage&) {}, kWrittenMeanwhile},
+        {"a value set", [](TVexaAppIniFileStorage& storage) { storage.WriteString("a", "X", "9"); },
+         "[A]\r\nx=9\r\ny=2\r\nw=other\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nc=other\r\n\r\n"},
+        {"a value deleted", [](TVexaAppIniFileStorage& storage) { storage.DeleteKey("A", "y"); },
+         "[A]\r\nx=1\r\nw=other\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nc=other\r\n\r\n"},
+        {"a section erased", [](TVexaAppIniFileStorage& storage) { storage.EraseSection("B"); },
+         "[A]\r\nx=1\r\ny=2\r\nw=other\r\n\r\n[C]\r\nc=other\r\n\r\n"},
+        {"a section erased and filled again",
+         [](TVexaAppIniFileStorage& storage) {
+             storage.WriteString("A", "x", "lost");
+             storage.EraseSection("A");
+             storage.WriteString("A", "n", "new");
+         },
+         "[B]\r\nz=3\r\n\r\n[C]\r\nc=other\r\n\r\n[A]\r\nn=new\r\n\r\n"},
+        {"a value set, then deleted, in a new section",
+         [](TVexaAppIniFileStorage& storage) {
+             storage.WriteString("D", "d", "1");
+             storage.WriteString("D", "e", "2");
+             storage.DeleteKey("D", "d");
+         },
+         "[A]\r\nx=1\r\ny=2\r\nw=other\r\n\r\n[B]\r\nz=3\r\n\r\n[C]\r\nc=other\r\n\r\n"
+         "[D]\r\ne=2\r\n\r\n"},
+    };
+    for (const TRunChanges& run : cases) {
+        TTempFolder folder;
+        const AnsiString file = folder.File("Vexa.ini");
+        WriteTextFile(file, kReadAtStart);
+        {
+            TVexaAppIniFileStorage storage;
+            storage.SetFileName(file);
+            run.Change(storage);
+            WriteTextFile(file, kWrittenMeanwhile);
+            ASSERT_TRUE(storage.Flush()) << run.What;
+            // The storage now holds what the other program wrote, too.
+            EXPECT_EQ(storage.ReadString("C", "c"), "other") << run.What;
+            storage.SetFlushOnDestroy(false);
+        }
+        EXPECT_EQ(ReadTextFile(file), run.Expected) << run.What;
+        EXPECT_EQ(EntryCount(folder.Path()), 1) << run.What;
+    }
+}
+
+TEST(IniFileStorage, AFileRemovedMeanwhileIsWrittenWithThisRunsChangesOnly) {
+    TTempFolder folder;
+    const AnsiString file = folder.File("Vexa.ini");
+    WriteTextFile(file, kReadAtStart);
+    {
+        TVexaAppIniFileStorage storage;
+        storage.SetFileName(file);
+        storage.WriteString("B", "z", "4");
+        std::filesystem::remove(file);
+    }
+    EXPECT_EQ(ReadTextFile(file), "[B]\r\nz=4\r\n\r\n");
+}
+
+TEST(IniFileStorage, ANameOrValueTheFileCannotCarryIsNoChange) {
+    TTempFolder folder;
+    const AnsiString file = folder.File("Vexa.ini");
+    {
+        TVexaAppIniFileStorage storage;
+        storage.SetFileName(file);
+        EXPECT_THROW(storage.WriteString("A", "x", "two\nlines"), EConvertError);
+        EXPECT_THROW(storage.WriteString("A", "=x", "1"), EConvertError);
+        EXPECT_EQ(storage.ReadString("A", "x"), std::nullopt);
+    }
+    EXPECT_EQ(ReadTextFile(file), "");
 }
 
 TEST(IniFileStorage, ANameWithoutExtensionIsReadAndWrittenWithIni) {
@@ -63,7 +146,7 @@ TEST(IniFileStorage, ANameWithoutExtensionIsReadAndWrittenWithIni) {
         storage.SetFileName(folder.File("settings"));
         EXPECT_EQ(storage.FileName(), folder.File("settings.ini"));
         EXPECT_EQ(storage.FullFileName(), folder.File("settings.ini"));
-        EXPECT_EQ(storage.Content().ReadString("A", "x"), "1");
+        EXPECT_EQ(storage.ReadString("A", "x"), "1");
     }
     EXPECT_EQ(ReadTextFile(folder.File("settings.ini")), "[A]\r\nx=1\r\n\r\n");
     EXPECT_FALSE(FileExists(folder.File("settings")));
@@ -106,8 +189,8 @@ TEST(IniFileStorage, AReadOnlyFileIsReadButNeverWritten) {
         storage.SetFileName(file);
         EXPECT_TRUE(storage.ReadOnly());
         EXPECT_FALSE(storage.Unreadable());
-        EXPECT_EQ(storage.Content().ReadString("Other", "Key"), "caf\xE9");
-        storage.Content().WriteString("FORMS", "Main", "changed");
+        EXPECT_EQ(storage.ReadString("Other", "Key"), "caf\xE9");
+        storage.WriteString("FORMS", "Main", "changed");
         EXPECT_FALSE(storage.Flush());
     }
     EXPECT_EQ(ReadTextFile(file), kMessyFile);
@@ -141,7 +224,7 @@ TEST(IniFileStorage, AFolderThatCannotBeCreatedIsDroppedSilently) {
     {
         TVexaAppIniFileStorage storage;
         storage.SetFileName(file);
-        storage.Content().WriteString("FORMS", "Main", "1");
+        storage.WriteString("FORMS", "Main", "1");
         EXPECT_FALSE(storage.Flush());
         storage.OnWriteError = [&](const AnsiString& name) {
             EXPECT_EQ(name, file);

@@ -1,5 +1,7 @@
 #include "SettingsFixtures.h"
 #include "platform/Environment.h"
+#include "platform/FileAccess.h"
+#include "platform/ProgramPath.h"
 #include "platform/ShellFolders.h"
 #include "settings/uVexaRegIniStorage.h"
 #include "support/MiscTool.h"
@@ -146,6 +148,28 @@ TEST(BootstrapChoice, RelativeNamesAreTakenFromTheBootstrapFilesFolder) {
     }
 }
 
+TEST(BootstrapChoice, PlaceholdersAreFilledBeforeANameCountsAsRelative) {
+    TTempFolder folder;
+    const AnsiString bootstrap = folder.File("program.ini");
+    const AnsiString programFolder = ExtractFileDir(ProgramFileName());
+    const std::pair<AnsiString, AnsiString> cases[] = {
+        // A placeholder for a folder gives an absolute name.
+        {"%FULLDIREXE%/vexa-settings-placeholder.ini",
+         programFolder + "/vexa-settings-placeholder.ini"},
+        {"%EXENAME%.d/Vexa.ini", ProgramFileName() + ".d/Vexa.ini"},
+        // A placeholder for a name alone stays beside the bootstrap file.
+        {"%FILENAME%", folder.File("vexa_settings_tests.ini")},
+    };
+    for (const auto& [name, expected] : cases) {
+        WriteTextFile(bootstrap, "[CONFIGURATION]\nUseRegistry=0\nIniFileName=" + name + "\n");
+        TRegIniData store(bootstrap);
+        EXPECT_EQ(store.IniFileStorage()->FullFileName(), expected) << name;
+        // Nothing is left in the build's folders.
+        store.IniFileStorage()->SetFlushOnDestroy(false);
+    }
+    std::filesystem::remove(ProgramFileName() + ".d");
+}
+
 TEST(BootstrapChoice, DefaultIniFileIsVexaIniInTheApplicationDataFolder) {
     TTempFolder folder;
     const AnsiString bootstrap = folder.File("program.ini");
@@ -180,7 +204,7 @@ TEST(BootstrapChoice, AnExistingSettingsFileIsReadAtStartUp) {
     WriteTextFile(folder.File("Vexa.ini"), "[FORMS]\nMain = 1 \n; comment\n");
     {
         TRegIniData store(bootstrap);
-        EXPECT_EQ(store.IniFileStorage()->Content().ReadString("FORMS", "Main"), "1");
+        EXPECT_EQ(store.IniFileStorage()->ReadString("FORMS", "Main"), "1");
     }
     EXPECT_EQ(ReadTextFile(folder.File("Vexa.ini")), "[FORMS]\r\nMain=1\r\n\r\n");
 }

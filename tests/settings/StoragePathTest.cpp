@@ -5,6 +5,7 @@
 #include "settings/VexaAppIniFileStorage.h"
 #include "settings/VexaAppRegistryStorage.h"
 #include "ui/Screen.h"
+#include "ui/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
 #include <regex>
@@ -110,6 +111,16 @@ TEST(Placeholders, FillDateTimeAndScreenSize) {
         std::to_string(Screen().Width()) + "x" + std::to_string(Screen().Height());
     EXPECT_EQ(Expand("%SCREENSIZE%"), size);
     EXPECT_EQ(Expand("%DESKTOPSIZE%"), size);
+}
+
+TEST(Placeholders, DesktopSizeSpansEveryMonitor) {
+    SetHeadlessScreenSize({1024, 768});
+    // A second monitor left of the screen, reaching higher up.
+    SetHeadlessDesktopRect(TRect{-1280, -256, 1024, 768});
+    EXPECT_EQ(Expand("%SCREENSIZE%"), "1024x768");
+    EXPECT_EQ(Expand("%DESKTOPSIZE%"), "2304x1024");
+    SetHeadlessDesktopRect(std::nullopt);
+    EXPECT_EQ(Expand("%DESKTOPSIZE%"), "1024x768");
 }
 
 TEST(Placeholders, LeaveEverythingElseAsWrittenAndScanOnce) {

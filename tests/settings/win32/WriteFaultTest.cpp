@@ -14,7 +14,7 @@ TEST(IniFileWriteFault, AReplaceThatFailsLeavesTheOldFileIntact) {
     {
         TVexaAppIniFileStorage storage;
         storage.SetFileName(file);
-        storage.Content().WriteString("FORMS", "Main", "changed");
+        storage.WriteString("FORMS", "Main", "changed");
         // Another program holds the file open and lets nobody replace it.
         const HANDLE holder = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
