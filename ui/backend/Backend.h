@@ -4,8 +4,8 @@
 // everything declared in these headers but the last; a program links exactly one.
 //
 //   Peer.h         the platform side of a control: TControlPeer, TPeerChange, CreatePeer
-//   Services.h     connecting to the window system, system colours, screen and work area,
-//                  frame insets, the modal loop
+//   Services.h     connecting to the window system, system colours, screen, work area and
+//                  the desktop over every monitor, frame insets, the modal loop
 //   MessageLoop.h  the application's message loop
 //   MessageBox.h   the platform's message box and default beep
 //   Clipboard.h    the clipboard's text operations
