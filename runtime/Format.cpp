@@ -256,7 +256,7 @@ private:
     }
 
     // Reads digits or "*" (the next integer argument) as a width, precision or index.
-    int Number(std::size_t& i, std::size_t start, bool& present) {
+    int Number(std::size_t& i, std::size_t start, bool& present, bool negativeMeansNone = false) {
         present = false;
         if (i < FFormat.size() && FFormat[i] == '*') {
             ++i;
@@ -270,10 +270,12 @@ private:
                                    ? static_cast<std::int64_t>(bits)
                                    : static_cast<std::int64_t>(std::min<std::uint64_t>(
                                          bits, std::numeric_limits<std::int64_t>::max()));
-            if (value > kMaxFormatWidth) {
+            // A negative width is that width aligned left, so it is bounded like a positive one;
+            // a negative precision means none, whatever its size.
+            if (value > kMaxFormatWidth || (value < -kMaxFormatWidth && !negativeMeansNone)) {
                 Invalid(start, i);
             }
-            return static_cast<int>(std::max<std::int64_t>(value, -1));
+            return static_cast<int>(std::max<std::int64_t>(value, -kMaxFormatWidth));
         }
         long long value = 0;
         while (i < FFormat.size() && FFormat[i] >= '0' && FFormat[i] <= '9') {
@@ -316,7 +318,7 @@ private:
         }
         if (i < FFormat.size() && FFormat[i] == '.') {
             ++i;
-            const int precision = Number(i, start, present);
+            const int precision = Number(i, start, present, true);
             ph.Precision = present && precision >= 0 ? precision : (present ? -1 : 0);
         }
         if (i >= FFormat.size()) {

@@ -31,6 +31,9 @@ TEST(Format, FillsPlaceholdersOfEveryKind) {
         {"%-5d|", {42}, "42   |"},
         {"%.4d", {-7}, "-0007"},
         {"%*d", {6, 13}, "    13"},
+        {"%*d|", {-6, 13}, "13    |"}, // a negative width: that width, aligned left
+        {"%-*s|", {-4, "ab"}, "ab  |"},
+        {"%*s|", {-1, "ab"}, "ab|"},
         {"%d", {std::numeric_limits<long long>::min()}, "-9223372036854775808"},
         {"%u", {-1}, "4294967295"},
         {"%u", {7u}, "7"},
@@ -46,6 +49,8 @@ TEST(Format, FillsPlaceholdersOfEveryKind) {
         {"%.2f", {-0.001}, "0.00"},
         {"%.*f", {3, 2.0}, "2.000"},
         {"%.*f und %.*f", {1, 0.25, 2, 10.0}, "0.3 und 10.00"},
+        {"%.*f", {-3, 1.5}, "1.50"}, // a negative precision: none
+        {"%.*f", {-(1 << 30), 1.5}, "1.50"},
         {"%5.1f km/h", {120.04}, "120.0 km/h"},
         {"%3.0f", {7.0}, "  7"},
         {"%.3f", {1e20}, "100000000000000000000.000"},
@@ -105,6 +110,8 @@ TEST(Format, MismatchesAndMalformedPlaceholdersRaiseTheConversionError) {
         {"%\xE4", {1}},
         {"%99999999999d", {1}},
         {"%*d", {1 << 30, 1}},
+        {"%*d", {-(1 << 30), 1}},
+        {"%*d", {std::numeric_limits<long long>::min(), 1}},
         {"%.5000f", {1.0}},
     };
     for (const auto& [format, args] : cases) {
