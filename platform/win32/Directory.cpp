@@ -1,6 +1,7 @@
 #include "platform/Directory.h"
 
 #include <cstring>
+#include <memory>
 #include <windows.h>
 
 char PathDelimiter() {
@@ -15,15 +16,16 @@ void EnumerateFolder(const AnsiString& folder,
     }
     pattern += "*.*";
     WIN32_FIND_DATAA data{};
-    const HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) {
+    const HANDLE first = FindFirstFileA(pattern.c_str(), &data);
+    if (first == INVALID_HANDLE_VALUE) {
         return;
     }
+    // The search is closed however the walk ends, also when the visitor raises.
+    const std::unique_ptr<void, decltype(&FindClose)> find(first, FindClose);
     do {
         if (std::strcmp(data.cFileName, ".") == 0 || std::strcmp(data.cFileName, "..") == 0) {
             continue;
         }
         visit({data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+    } while (FindNextFileA(find.get(), &data));
 }
