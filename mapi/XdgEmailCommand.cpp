@@ -1,5 +1,6 @@
 #include "mapi/XdgEmailCommand.h"
 
+#include "mapi/MailtoUri.h"
 #include "platform/CodePage.h"
 #include "runtime/Strings.h"
 
@@ -7,6 +8,7 @@
 #include <spawn.h>
 #include <string_view>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -20,7 +22,7 @@ bool IsBlank(const std::string& text) {
     return text.find_first_not_of(" \t\r\n") == std::string::npos;
 }
 
-// "SMTP:" names the address type; xdg-email takes the bare address.
+// "SMTP:" names the address type; the mail client takes the bare address.
 std::string Address(const MapiRecipDesc& recipient) {
     std::string address = Text(recipient.lpszAddress);
     if (address.empty()) {
@@ -30,6 +32,28 @@ std::string Address(const MapiRecipDesc& recipient) {
         address.erase(0, 5);
     }
     return address;
+}
+
+// An attachment path starts with "/", so it never reads as an option.
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty() || path.front() == '/') {
+        return path;
+    }
+    std::string folder(4096, '\0');
+    while (!getcwd(folder.data(), folder.size())) {
+        if (errno != ERANGE) {
+            return {};
+        }
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(folder.find('\0'));
+    return folder + (folder.back() == '/' ? "" : "/") + path;
+}
+
+// xdg-email writes the path through the shell's echo, which takes a backslash as the start of
+// an escape, and a line break would split it: such a path would name another file.
+bool CarriedFaithfully(const std::string& path) {
+    return path.find_first_of("\\\r\n") == std::string::npos;
 }
 
 } // namespace
@@ -45,41 +69,44 @@ MapiUlong BuildXdgEmailCommand(const MapiMessage* message, std::vector<std::stri
     if (message->nFileCount > 0 && !message->lpFiles) {
         return MAPI_E_FAILURE;
     }
-    arguments = {"xdg-email", "--utf8"};
-    std::vector<std::string> to;
+    TMailtoMessage mail;
     for (MapiUlong i = 0; i < message->nRecipCount; ++i) {
         const MapiRecipDesc& recipient = message->lpRecips[i];
-        const std::string address = Address(recipient);
+        std::string address = Address(recipient);
         if (address.empty()) {
             return MAPI_E_INVALID_RECIPS;
         }
         switch (recipient.ulRecipClass) {
         case MAPI_CC:
-            arguments.insert(arguments.end(), {"--cc", address});
+            mail.Cc.push_back(std::move(address));
             break;
         case MAPI_BCC:
-            arguments.insert(arguments.end(), {"--bcc", address});
+            mail.Bcc.push_back(std::move(address));
             break;
         default:
-            to.push_back(address);
+            mail.To.push_back(std::move(address));
         }
     }
-    const std::string subject = Text(message->lpszSubject);
-    if (!IsBlank(subject)) {
-        arguments.insert(arguments.end(), {"--subject", subject});
+    if (std::string subject = Text(message->lpszSubject); !IsBlank(subject)) {
+        mail.Subject = std::move(subject);
     }
-    const std::string body = Text(message->lpszNoteText);
-    if (!IsBlank(body)) {
-        arguments.insert(arguments.end(), {"--body", body});
+    if (std::string body = Text(message->lpszNoteText); !IsBlank(body)) {
+        mail.Body = std::move(body);
     }
+    // Options first, then the one argument that names the message: whatever the texts hold,
+    // xdg-email reads none of them as an option. "--utf8" keeps the paths' bytes as they are.
+    arguments = {"xdg-email", "--utf8"};
     for (MapiUlong i = 0; i < message->nFileCount; ++i) {
-        const std::string path = Text(message->lpFiles[i].lpszPathName);
+        const std::string path = AbsolutePath(Text(message->lpFiles[i].lpszPathName));
         if (path.empty()) {
             return MAPI_E_ATTACHMENT_NOT_FOUND;
         }
+        if (!CarriedFaithfully(path)) {
+            return MAPI_E_ATTACHMENT_OPEN_FAILURE;
+        }
         arguments.insert(arguments.end(), {"--attach", path});
     }
-    arguments.insert(arguments.end(), to.begin(), to.end());
+    arguments.push_back(MailtoUri(mail));
     return SUCCESS_SUCCESS;
 }
 
@@ -107,6 +134,8 @@ MapiUlong RunXdgEmail(const std::vector<std::string>& arguments) {
         return SUCCESS_SUCCESS;
     case 2: // a file named on the command line does not exist
         return MAPI_E_ATTACHMENT_NOT_FOUND;
+    case 5: // or may not be read
+        return MAPI_E_ATTACHMENT_OPEN_FAILURE;
     default:
         return MAPI_E_FAILURE;
     }

@@ -67,6 +67,7 @@ inline constexpr MapiUlong MAPI_USER_ABORT = 1;
 inline constexpr MapiUlong MAPI_E_FAILURE = 2;
 inline constexpr MapiUlong MAPI_E_INSUFFICIENT_MEMORY = 5;
 inline constexpr MapiUlong MAPI_E_ATTACHMENT_NOT_FOUND = 11;
+inline constexpr MapiUlong MAPI_E_ATTACHMENT_OPEN_FAILURE = 12;
 inline constexpr MapiUlong MAPI_E_INVALID_RECIPS = 25;
 
 // The mail library, loaded by name through the system's search order: "MAPI32.DLL" on Windows,

@@ -55,6 +55,13 @@ VEXA_LANG_EXPORT void VEXA_LANG_CALL GETDESCRIPTION(unsigned char* Buffer) {
 static const char kOwnText[] = "Texte du module";
 
 VEXA_LANG_EXPORT const char* VEXA_LANG_CALL GETSTRING(uint32_t Id, char* Buffer, int32_t MaxLen) {
+#ifdef MODULE_WITHOUT_TEXTS
+    /* every text is left to the program's German one */
+    (void)Id;
+    (void)Buffer;
+    (void)MaxLen;
+    return NULL;
+#endif
     switch (Id) {
     case 10030: /* written into the buffer */
         snprintf(Buffer, (size_t)MaxLen + 1, "%s", "D'accord");
