@@ -4,23 +4,62 @@
 #include "runtime/Exception.h"
 
 #include <array>
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
-// A length-prefixed string is read only inside its area, whatever the length byte says; the
-// area starts zeroed so that a module that writes nothing reads as an empty string.
-template <class Fill>
-WideString ReadShortString(Fill fill) {
+constexpr std::string_view kEntryPoints[] = {"GETLOCALE", "GETDESCRIPTION", "GETSTRING"};
+
+// A text as GETSTRING hands it over, copied at once. The module may return its buffer or memory
+// of its own; either way at most the interface's length is read.
+struct TModuleText {
+    std::array<char, VEXA_LANG_TEXT_BUFFER_SIZE> Buffer;
+    std::array<char, VEXA_LANG_TEXT_MAX_LEN> Copy;
+    std::size_t Length = 0;
+
+    void Take(const char* text) {
+        Buffer.back() = '\0';
+        Length = 0;
+        if (text) {
+            while (Length < Copy.size() && text[Length] != '\0') {
+                Copy[Length] = text[Length];
+                ++Length;
+            }
+        }
+    }
+    std::string_view View() const { return {Copy.data(), Length}; }
+};
+
+// Asks a module everything the program may ask it: its code, its description and the text of
+// every id of the built-in tables, each read as a lookup reads it. It allocates nothing, so that
+// a fault may cut it short anywhere.
+bool TryEntryPoints(TLibraryHandle library) {
+    const auto getLocale =
+        reinterpret_cast<TVexaGetLocale>(FindLibrarySymbol(library, "GETLOCALE"));
+    const auto getDescription =
+        reinterpret_cast<TVexaGetDescription>(FindLibrarySymbol(library, "GETDESCRIPTION"));
+    const auto getString =
+        reinterpret_cast<TVexaGetString>(FindLibrarySymbol(library, "GETSTRING"));
+    if (!getLocale || !getDescription || !getString) {
+        return false;
+    }
     std::array<unsigned char, VEXA_LANG_SHORT_STRING_SIZE> area{};
-    fill(area.data());
-    const std::size_t length = area[0];
-    return AnsiToWide(std::string_view(reinterpret_cast<const char*>(area.data()) + 1, length));
+    getLocale(area.data());
+    getDescription(area.data());
+    TModuleText text;
+    volatile std::size_t read = 0; // the texts are read, not only asked for
+    for (TTextId id = kFirstDefStringId; id <= kLastDefStringId; ++id) {
+        text.Take(getString(id, text.Buffer.data(), VEXA_LANG_TEXT_MAX_LEN));
+        read = read + text.Length;
+    }
+    return true;
 }
 
 } // namespace
 
-THandleBabelFish::THandleBabelFish(const WideString& fileName) : FModule(WideToAnsi(fileName)) {
+THandleBabelFish::THandleBabelFish(const WideString& fileName)
+    : FFileName(WideToAnsi(fileName)), FModule(FFileName) {
     if (!BindEntryPoints()) {
         // The module, if loaded, is unloaded with the member that owns it.
         throw Exception("Invalid VEXA language module!");
@@ -28,14 +67,22 @@ THandleBabelFish::THandleBabelFish(const WideString& fileName) : FModule(WideToA
 }
 
 IntfPtr<THandleBabelFish> THandleBabelFish::TryLoad(const AnsiString& fileName) {
-    if (!ProbeLibraryImage(fileName)) {
+    if (!ProbeLibraryExports(fileName, kEntryPoints)) {
         return {};
     }
-    TDynamicLibrary module(fileName);
+    AnsiString fault;
+    TDynamicLibrary module =
+        TDynamicLibrary::Adopt(LoadLibraryAfterTrial(fileName, TryEntryPoints, fault));
+    if (!fault.empty()) {
+        // Its language is missing then; the line tells why to whoever looks.
+        std::fprintf(stderr, "Language module %s not loaded: %s when tried.\n", fileName.c_str(),
+                     fault.c_str());
+    }
     if (!module.Loaded()) {
         return {};
     }
     auto catalog = MakeIntf<THandleBabelFish>();
+    catalog->FFileName = fileName;
     catalog->FModule = std::move(module);
     if (!catalog->BindEntryPoints()) {
         return {};
@@ -57,35 +104,36 @@ bool THandleBabelFish::BindEntryPoints() {
     return false;
 }
 
+template <class Call>
+void THandleBabelFish::CallModule(Call&& call) const {
+    if (!RunCatchingFaults(call)) {
+        throw Exception("Language module " + FFileName + " faulted");
+    }
+}
+
+WideString THandleBabelFish::ReadShortString(void(VEXA_LANG_CALL* fill)(unsigned char*)) const {
+    // The area starts zeroed, so that a module that writes nothing reads as an empty string; the
+    // string is read only inside its area, whatever the length byte says.
+    std::array<unsigned char, VEXA_LANG_SHORT_STRING_SIZE> area{};
+    CallModule([&] { fill(area.data()); });
+    return AnsiToWide(std::string_view(reinterpret_cast<const char*>(area.data()) + 1, area[0]));
+}
+
 WideString THandleBabelFish::GetString(TTextId id) {
     if (FGetString) {
-        std::array<char, VEXA_LANG_TEXT_BUFFER_SIZE> buffer{};
-        const char* text = FGetString(id, buffer.data(), VEXA_LANG_TEXT_MAX_LEN);
-        WideString result;
-        if (text == buffer.data()) {
-            // A text in the buffer ends at the buffer's end at the latest.
-            buffer.back() = '\0';
-            result = AnsiToWide(std::string_view(text, std::strlen(text)));
-        } else if (text) {
-            result = AnsiToWide(text);
-        }
-        if (!result.empty()) {
-            return result;
+        TModuleText text;
+        CallModule([&] { text.Take(FGetString(id, text.Buffer.data(), VEXA_LANG_TEXT_MAX_LEN)); });
+        if (text.Length > 0) {
+            return AnsiToWide(text.View());
         }
     }
     return AnsiToWide(GetDefString(id));
 }
 
 WideString THandleBabelFish::GetDescription() {
-    if (!FGetDescription) {
-        return u"Deutsch (Deutschland)";
-    }
-    return ReadShortString([this](unsigned char* area) { FGetDescription(area); });
+    return FGetDescription ? ReadShortString(FGetDescription) : u"Deutsch (Deutschland)";
 }
 
 WideString THandleBabelFish::GetLocale() {
-    if (!FGetLocale) {
-        return u"DEU";
-    }
-    return ReadShortString([this](unsigned char* area) { FGetLocale(area); });
+    return FGetLocale ? ReadShortString(FGetLocale) : u"DEU";
 }

@@ -14,8 +14,10 @@ public:
     // that is no language module.
     explicit THandleBabelFish(const WideString& fileName);
 
-    // The catalog for FileName, or null for a file that is no language module. Nothing of a file
-    // that is no library of this machine's kind is loaded for execution.
+    // The catalog for FileName, or null for a file that is no language module. A file is loaded
+    // for execution only when its export table names the three entry points, and then only once
+    // they have been tried where a fault cannot end the program: a module that faults then is
+    // refused, and a line on the standard error names it.
     static IntfPtr<THandleBabelFish> TryLoad(const AnsiString& fileName);
 
     bool HasModule() const { return FModule.Loaded(); }
@@ -29,7 +31,12 @@ public:
 
 private:
     bool BindEntryPoints();
+    // Runs a call into the module; a fault in the module's code is raised as a failure.
+    template <class Call>
+    void CallModule(Call&& call) const;
+    WideString ReadShortString(void(VEXA_LANG_CALL* fill)(unsigned char*)) const;
 
+    AnsiString FFileName;
     TDynamicLibrary FModule;
     TVexaGetLocale FGetLocale = nullptr;
     TVexaGetDescription FGetDescription = nullptr;

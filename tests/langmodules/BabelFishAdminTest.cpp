@@ -20,6 +20,14 @@ std::string ModuleFile(const char* name) {
     return std::string("modules/") + name + MODULE_SUFFIX;
 }
 
+void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
 // A listener that notes each notification in a shared log, and can be made to fail.
 class TRecordingListener : public TImplements<TInterfacedObject, ILangUpdate> {
 public:
@@ -93,6 +101,27 @@ TEST_F(BabelFishAdmin, ScanFindsModulesBelowTheFolderAndSkipsExcludedExtensions)
               (std::vector<std::pair<std::string, WideString>>{{"ABC", u"Testsprache"},
                                                                {"DEU", u"Deutsch (Deutschland)"},
                                                                {"TST", u"Testsprache"}}));
+}
+
+TEST_F(BabelFishAdmin, ScanRunsNoForeignLibraryAndLeavesOutModulesThatFault) {
+    const fs::path marks = FFolder / "marks.txt";
+    SetEnvironment("VEXA_TEST_LOAD_MARK", marks.string());
+    Place("foreign", "toolkit/libforeign.so.1");
+    Place("ending", "toolkit/plugins/ending.lng");
+    Place("nodescription", "halb.lng");
+    Place("faultstring", "sprachen/absturz.lng");
+    Place("complete", "sprachen/test.lng");
+    ::testing::internal::CaptureStderr();
+    Scan();
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    SetEnvironment("VEXA_TEST_LOAD_MARK", "");
+    EXPECT_EQ(Registered(), (std::vector<std::pair<std::string, WideString>>{
+                                {"DEU", u"Deutsch (Deutschland)"}, {"TST", u"Testsprache"}}));
+    std::ifstream in(marks);
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_TRUE(line == "+TST" || line == "+FST") << line; // tried, or loaded
+    }
+    EXPECT_NE(said.find("absturz.lng not loaded"), std::string::npos) << said;
 }
 
 TEST_F(BabelFishAdmin, FirstModuleOfACodeWinsAndAGermanModuleTakesTheGermanKey) {
