@@ -159,9 +159,10 @@ bool RunCatchingFaults(void (*call)(void*), void* context) noexcept {
     guard.Thread = GetCurrentThreadId();
     guard.Outer = gFaultGuard;
 #if !defined(_WIN64)
-    // The chain of frame-based handlers as it is here; after a fault it may name frames of the
-    // code that was cut short. (64-bit Windows keeps its handlers in tables, not on the stack.)
-    guard.ExceptionList = reinterpret_cast<NT_TIB*>(NtCurrentTeb())->ExceptionList;
+    // The chain of frame-based handlers as it is here (the first word of the thread's
+    // information block); after a fault it may name frames of the code that was cut short.
+    // 64-bit Windows keeps its handlers in tables, not on the stack.
+    __asm__ volatile("movl %%fs:0, %0" : "=r"(guard.ExceptionList));
 #endif
     if (__builtin_setjmp(guard.Resume) == 0) {
         gFaultGuard = &guard;
@@ -171,8 +172,7 @@ bool RunCatchingFaults(void (*call)(void*), void* context) noexcept {
     }
     gFaultGuard = guard.Outer;
 #if !defined(_WIN64)
-    reinterpret_cast<NT_TIB*>(NtCurrentTeb())->ExceptionList =
-        static_cast<EXCEPTION_REGISTRATION_RECORD*>(guard.ExceptionList);
+    __asm__ volatile("movl %0, %%fs:0" : : "r"(guard.ExceptionList) : "memory");
 #endif
     return false;
 }
