@@ -1,4 +1,6 @@
+#include "platform/Directory.h"
 #include "textcatalog/BabelFishAdmin.h"
+#include "textcatalog/HandleBabelFish.h"
 #include "textcatalog/StaticBabelFish.h"
 #include "textcatalog/uDefStrings.h"
 
@@ -83,5 +85,15 @@ void BM_ScanModules(benchmark::State& state) {
     fs::remove_all(folder);
 }
 BENCHMARK(BM_ScanModules)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The shipped French module: its exports read, its entry points tried, then loaded.
+void BM_LoadShippedModule(benchmark::State& state) {
+    Texts();
+    const AnsiString module = ProgramFolder() + "languages" + PathDelimiter() + "francais.lng";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(THandleBabelFish::TryLoad(module).Get());
+    }
+}
+BENCHMARK(BM_LoadShippedModule)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -108,8 +108,9 @@ struct TLoadSegment {
 
 class TElfReader {
 public:
-    TElfReader(const TFileBytes& bytes, const TElfLayout& layout)
-        : FBytes(bytes), FLayout(layout) {}
+    // Bytes are the first bytes of a file of FileSize bytes, or all of them.
+    TElfReader(const TFileBytes& bytes, const TElfLayout& layout, std::uint64_t fileSize)
+        : FBytes(bytes), FLayout(layout), FFileSize(fileSize) {}
 
     std::optional<std::uint64_t> Word(std::uint64_t offset) const {
         if (FLayout.Wide) {
@@ -130,44 +131,55 @@ public:
         return std::nullopt;
     }
 
-    bool Exports(const TElfTarget& target, std::span<const std::string_view> names) {
+    // What the ELF header and the program headers tell. Unknown when they do not lie in the bytes
+    // at hand, which may be the head of a longer file.
+    enum class TSegments { NoLibrary, Unknown, Library };
+
+    TSegments ReadSegments(const TElfTarget& target) {
         const auto type = FBytes.Read<std::uint16_t>(16);
         const auto machine = FBytes.Read<std::uint16_t>(18);
         const auto segmentOffset = Word(FLayout.SegmentOffset);
         const auto entrySize = FBytes.Read<std::uint16_t>(FLayout.SegmentEntrySize);
         const auto count = FBytes.Read<std::uint16_t>(FLayout.SegmentCount);
-        if (!type || *type != kElfTypeShared || !machine || *machine != target.Machine ||
-            !segmentOffset || !entrySize || *entrySize != FLayout.SegmentSize || !count ||
-            *count == 0 || *count == 0xFFFF ||
-            !FBytes.Contains(*segmentOffset, std::uint64_t{*count} * FLayout.SegmentSize)) {
-            return false;
+        if (!type || !machine || !segmentOffset || !entrySize || !count) {
+            return FBytes.Size() < FFileSize ? TSegments::Unknown : TSegments::NoLibrary;
         }
-        std::optional<std::pair<std::uint64_t, std::uint64_t>> dynamic;
+        const std::uint64_t tableSize = std::uint64_t{*count} * FLayout.SegmentSize;
+        if (*type != kElfTypeShared || *machine != target.Machine ||
+            *entrySize != FLayout.SegmentSize || *count == 0 || *count == 0xFFFF ||
+            !InFile(*segmentOffset, tableSize)) {
+            return TSegments::NoLibrary;
+        }
+        if (!FBytes.Contains(*segmentOffset, tableSize)) {
+            return TSegments::Unknown;
+        }
+        bool dynamic = false;
         for (std::uint64_t i = 0; i < *count; ++i) {
             const std::uint64_t at = *segmentOffset + i * FLayout.SegmentSize;
-            const auto kind = FBytes.Read<std::uint32_t>(at);
-            const auto offset = Word(at + FLayout.SegmentFileOffset);
-            const auto address = Word(at + FLayout.SegmentAddress);
-            const auto fileSize = Word(at + FLayout.SegmentFileSize);
-            if (!kind || !offset || !address || !fileSize) {
-                return false;
-            }
+            const auto kind = *FBytes.Read<std::uint32_t>(at);
+            const auto offset = *Word(at + FLayout.SegmentFileOffset);
+            const auto address = *Word(at + FLayout.SegmentAddress);
+            const auto fileSize = *Word(at + FLayout.SegmentFileSize);
             // A program names its interpreter; it is no library to load.
-            if (*kind == kSegmentInterpreter) {
-                return false;
+            if (kind == kSegmentInterpreter) {
+                return TSegments::NoLibrary;
             }
-            if ((*kind == kSegmentLoad || *kind == kSegmentDynamic) &&
-                !FBytes.Contains(*offset, *fileSize)) {
-                return false; // cut short
+            if ((kind == kSegmentLoad || kind == kSegmentDynamic) && !InFile(offset, fileSize)) {
+                return TSegments::NoLibrary; // cut short
             }
-            if (*kind == kSegmentLoad) {
-                FLoads.push_back({*address, *offset, *fileSize});
-            } else if (*kind == kSegmentDynamic) {
-                dynamic.emplace(*offset, *fileSize);
+            if (kind == kSegmentLoad) {
+                FLoads.push_back({address, offset, fileSize});
+            } else if (kind == kSegmentDynamic) {
+                dynamic = true;
+                FDynamic = {offset, fileSize};
             }
         }
-        return dynamic && !FLoads.empty() && ReadDynamic(dynamic->first, dynamic->second) &&
-               SymbolsDefine(names);
+        return dynamic && !FLoads.empty() ? TSegments::Library : TSegments::NoLibrary;
+    }
+
+    bool Exports(const TElfTarget& target, std::span<const std::string_view> names) {
+        return ReadSegments(target) == TSegments::Library &&
+               ReadDynamic(FDynamic.first, FDynamic.second) && SymbolsDefine(names);
     }
 
 private:
@@ -297,9 +309,15 @@ private:
         return wanted.All();
     }
 
+    bool InFile(std::uint64_t offset, std::uint64_t length) const {
+        return offset <= FFileSize && length <= FFileSize - offset;
+    }
+
     const TFileBytes& FBytes;
     const TElfLayout& FLayout;
+    std::uint64_t FFileSize;
     std::vector<TLoadSegment> FLoads;
+    std::pair<std::uint64_t, std::uint64_t> FDynamic;
     std::optional<std::uint64_t> FHash, FGnuHash, FStrings, FStringSize, FSymbols, FSymbolEntry;
 };
 
@@ -433,23 +451,44 @@ private:
 
 } // namespace
 
-bool ElfLibraryExports(std::span<const unsigned char> file, const TElfTarget& target,
-                       std::span<const std::string_view> names) {
+namespace {
+
+// The reader for File when its identification matches Target, else nothing.
+const TElfLayout* ElfLayout(std::span<const unsigned char> file, const TElfTarget& target) {
     constexpr unsigned char kMagic[] = {0x7F, 'E', 'L', 'F'};
     constexpr std::uint8_t kClass32 = 1;
     constexpr std::uint8_t kClass64 = 2;
-    constexpr std::uint8_t kDataBigEndian = 2;
     if (file.size() < 16 || !std::equal(std::begin(kMagic), std::end(kMagic), file.begin()) ||
         file[4] != target.Class || file[5] != target.Data ||
         (target.Class != kClass32 && target.Class != kClass64)) {
+        return nullptr;
+    }
+    return target.Class == kClass64 ? &kElf64 : &kElf32;
+}
+
+constexpr std::uint8_t kDataBigEndian = 2;
+
+} // namespace
+
+bool ElfHeadMayExport(std::span<const unsigned char> head, std::uint64_t fileSize,
+                      const TElfTarget& target) {
+    const TElfLayout* layout = ElfLayout(head, target);
+    if (!layout || head.size() > fileSize) {
+        return false;
+    }
+    const TFileBytes bytes(head, target.Data == kDataBigEndian);
+    return TElfReader(bytes, *layout, fileSize).ReadSegments(target) !=
+           TElfReader::TSegments::NoLibrary;
+}
+
+bool ElfLibraryExports(std::span<const unsigned char> file, const TElfTarget& target,
+                       std::span<const std::string_view> names) {
+    const TElfLayout* layout = ElfLayout(file, target);
+    if (!layout) {
         return false;
     }
     const TFileBytes bytes(file, target.Data == kDataBigEndian);
-    const TElfLayout& layout = target.Class == kClass64 ? kElf64 : kElf32;
-    if (!bytes.Contains(0, layout.HeaderSize)) {
-        return false;
-    }
-    return TElfReader(bytes, layout).Exports(target, names);
+    return TElfReader(bytes, *layout, file.size()).Exports(target, names);
 }
 
 bool PeLibraryExports(std::span<const unsigned char> file, std::uint16_t machine,

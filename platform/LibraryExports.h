@@ -23,6 +23,13 @@ struct TElfTarget {
 bool ElfLibraryExports(std::span<const unsigned char> file, const TElfTarget& target,
                        std::span<const std::string_view> names);
 
+// Whether a file of FileSize bytes whose first bytes are Head may be such a shared object, as
+// far as its ELF header and program headers tell when they lie in Head: false for any other
+// file, programs among them. A test that needs no more than the head of the file; whatever
+// ElfLibraryExports accepts passes it.
+bool ElfHeadMayExport(std::span<const unsigned char> head, std::uint64_t fileSize,
+                      const TElfTarget& target);
+
 // Whether File is a PE image for Machine (IMAGE_FILE_MACHINE_...) marked as a DLL whose export
 // directory names every one of Names, each bound to an exported address.
 bool PeLibraryExports(std::span<const unsigned char> file, std::uint16_t machine,

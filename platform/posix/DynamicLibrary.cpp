@@ -3,6 +3,7 @@
 #include "platform/LibraryExports.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -11,10 +12,10 @@
 #include <dlfcn.h>
 #include <elf.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -90,16 +91,17 @@ bool ProbeLibraryExports(const AnsiString& fileName, std::span<const std::string
     if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return false;
     }
-    // Most files below a program folder are no ELF files at all: one short read tells.
-    unsigned char ident[EI_NIDENT] = {};
-    if (pread(file.Get(), ident, sizeof ident, 0) != static_cast<ssize_t>(sizeof ident) ||
-        std::memcmp(ident, ELFMAG, SELFMAG) != 0 || ident[EI_CLASS] != kElfClass ||
-        ident[EI_DATA] != kElfData) {
+    // Most files below a program folder are no shared objects at all, programs among them: one
+    // read of the file's head tells, and only the others are mapped.
+    const TElfTarget target{kElfClass, kElfData, kMachine};
+    std::array<unsigned char, 4096> head;
+    const ssize_t got = pread(file.Get(), head.data(), head.size(), 0);
+    if (got <= 0 || !ElfHeadMayExport(std::span(head.data(), static_cast<std::size_t>(got)),
+                                      static_cast<std::uint64_t>(info.st_size), target)) {
         return false;
     }
     const TReadOnlyMapping mapping(file.Get(), static_cast<std::size_t>(info.st_size));
-    return mapping.Mapped() &&
-           ElfLibraryExports(mapping.Bytes(), {kElfClass, kElfData, kMachine}, names);
+    return mapping.Mapped() && ElfLibraryExports(mapping.Bytes(), target, names);
 }
 
 TLibraryHandle LoadLibraryForExecution(const AnsiString& fileName) {
@@ -126,28 +128,32 @@ namespace {
 // How long a library's trial may take before it counts as hanging.
 constexpr auto kTrialTimeout = std::chrono::seconds(10);
 
-// Waits for the child; true when it ended, with its status.
-bool WaitForChild(pid_t child, int& status) {
+// Waits until the child has written its verdict or closed the pipe by ending, then reaps it;
+// false when it does neither in time, and it is ended then.
+bool WaitForChild(pid_t child, int verdict, int& status) {
     const auto deadline = std::chrono::steady_clock::now() + kTrialTimeout;
-    auto pause = std::chrono::microseconds(100);
+    pollfd ready{verdict, POLLIN, 0};
     for (;;) {
-        const pid_t ended = waitpid(child, &status, WNOHANG);
-        if (ended == child) {
-            return true;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        const int events = poll(&ready, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
+        if (events > 0) {
+            break;
         }
-        if (ended < 0 && errno != EINTR) {
-            status = 0;
-            return true; // reaped elsewhere: nothing to tell of it
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (events == 0 || errno != EINTR) {
             kill(child, SIGKILL);
             while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
             }
             return false;
         }
-        std::this_thread::sleep_for(pause);
-        pause = std::min<std::chrono::microseconds>(pause * 2, std::chrono::milliseconds(20));
     }
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) {
+            status = 0; // reaped elsewhere: nothing to tell of it
+            break;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -177,7 +183,7 @@ TLibraryHandle LoadLibraryAfterTrial(const AnsiString& fileName,
         return nullptr;
     }
     int status = 0;
-    if (!WaitForChild(child, status)) {
+    if (!WaitForChild(child, reader.Get(), status)) {
         fault = "no answer within " + std::to_string(kTrialTimeout.count()) + " seconds";
         return nullptr;
     }
