@@ -11,6 +11,12 @@
  *
  * A module need not be complete: for every text it leaves empty the program shows its built-in
  * German text.
+ *
+ * The program loads a module only when its export table names all three functions, and tries
+ * every function before it uses the module: GETLOCALE, GETDESCRIPTION, and GETSTRING for every id
+ * from 1000 to 17000. On Linux the trial runs in a child process, so the module's initialisation
+ * runs there too. A module that faults in the trial is not used. A text returned from memory of
+ * the module's own is read no further than VEXA_LANG_TEXT_MAX_LEN characters.
  */
 #ifndef VEXA_LANG_MODULE_H
 #define VEXA_LANG_MODULE_H
