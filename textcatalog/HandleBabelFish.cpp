@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -14,7 +13,7 @@ constexpr std::string_view kEntryPoints[] = {"GETLOCALE", "GETDESCRIPTION", "GET
 // A text as GETSTRING hands it over, copied at once. The module may return its buffer or memory
 // of its own; either way at most the interface's length is read.
 struct TModuleText {
-    std::array<char, VEXA_LANG_TEXT_BUFFER_SIZE> Buffer;
+    std::array<char, VEXA_LANG_TEXT_BUFFER_SIZE> Buffer{};
     std::array<char, VEXA_LANG_TEXT_MAX_LEN> Copy;
     std::size_t Length = 0;
 
